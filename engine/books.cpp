@@ -1,0 +1,48 @@
+#include "engine/books.h"
+
+#include <algorithm>
+
+namespace quintaro {
+namespace {
+
+void markBetsFromTableau(SessionState& s) {
+    for (int n = 0; n < kNumberCount; ++n) {
+        s.Satzmarken[n] = s.Tableau[n] ? n : KeineZahl;
+    }
+}
+
+}  // namespace
+
+void GewinnZuruecksetzen(SessionState& s) { s.Gewinn = 0; }
+
+void Gewinnermittlung(SessionState& s, SessionView& view) {
+    // Satzmarken[n] is n or 37, so only a number 0..36 that was marked wins;
+    // 37 and every value outside 0..36 never do.
+    const std::int32_t z = s.Permanenz[0];
+    if (isRouletteNumber(z) && s.Satzmarken[z] == z) {
+        s.Gewinn = kStraightUpWin;
+    }
+    // The first coup of a session has no bets standing.
+    if (s.CoupZaehler < 2) {
+        s.Gewinn = 0;
+    }
+    view.showGewinn(s.Gewinn);
+}
+
+void GesamteinsatzErrechnen(SessionState& s) { s.Gesamteinsatz += s.Einsatz - s.Gewinn; }
+
+void EndsaldoErrechnen(SessionState& s, SessionView& view) {
+    s.Saldo = s.Anfangssaldo - s.Gesamteinsatz;
+    view.showSaldo(s.Saldo);
+}
+
+void Einsatzberechnung(SessionState& s, SessionView& view) {
+    s.Einsatz = static_cast<std::int32_t>(std::count(s.Tableau.begin(), s.Tableau.end(), true));
+    markBetsFromTableau(s);
+    s.Einsatzanzeige = s.Einsatz;
+    view.showEinsatz(s.Einsatzanzeige);
+}
+
+void Gewinnvorermittlung(SessionState& s) { markBetsFromTableau(s); }
+
+}  // namespace quintaro

@@ -1,0 +1,74 @@
+#include "engine/favourite_game.h"
+
+#include <algorithm>
+
+#include "engine/tableau_marking.h"
+
+namespace quintaro {
+namespace {
+
+// The run of length k passes when slots 0 to k-1 all hold numbers and the
+// values of slot 0 and slots 2 to k are pairwise different. Slot 1 is a copy
+// of slot 0 and is only tested for presence; slot k may be empty, since
+// KeineZahl equals none of the others.
+std::int32_t runOfDifferentNumbers(const History& p, int k) {
+    const auto present = [&](int slot) { return p[slot] != KeineZahl; };
+    for (int slot = 0; slot < k; ++slot) {
+        if (!present(slot)) {
+            return 0;
+        }
+    }
+    std::array<std::int32_t, 9> compared{};
+    compared[0] = p[0];
+    std::copy(p.begin() + 2, p.begin() + k + 1, compared.begin() + 1);
+    for (int i = 0; i < k; ++i) {
+        for (int j = i + 1; j < k; ++j) {
+            if (compared[i] == compared[j]) {
+                return 0;
+            }
+        }
+    }
+    return 1;
+}
+
+// The level of the game: how many of the seven slots the run fills.
+int favouriteLevel(const SessionState& s) {
+    if (s.AchtVerschiedene == 1) {
+        return 7;
+    }
+    if (s.SiebenVerschiedene == 1) {
+        return 6;
+    }
+    if (s.SechsVerschiedene == 1) {
+        return 5;
+    }
+    return 0;
+}
+
+// Slot 1 takes the number just entered (Permanenz slot 0); slot j >= 2 takes
+// Permanenz slot j, the number entered j-1 coups before it.
+constexpr std::array<int, kBetSlots> kSourceSlot = {0, 2, 3, 4, 5, 6, 7};
+
+}  // namespace
+
+void VergleichDer7Zahlen(SessionState& s) {
+    s.SechsVerschiedene = runOfDifferentNumbers(s.Permanenz, 6);
+    s.SiebenVerschiedene = runOfDifferentNumbers(s.Permanenz, 7);
+    s.AchtVerschiedene = runOfDifferentNumbers(s.Permanenz, 8);
+}
+
+void SiebenerInSatzanzeige(SessionState& s, SessionView& view) {
+    const int level = favouriteLevel(s);
+    for (int j = 0; j < level; ++j) {
+        // Typed values of 38 and more leave their slot empty; a negative one
+        // is written but marks no number.
+        const std::int32_t v = s.Permanenz[kSourceSlot[j]];
+        if (v < KeineZahl) {
+            s.Satzanzeige[j] = v;
+        }
+    }
+    TableauMarkieren(s);
+    view.showTableau(s.Tableau);
+}
+
+}  // namespace quintaro

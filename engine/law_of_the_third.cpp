@@ -1,0 +1,51 @@
+#include "engine/law_of_the_third.h"
+
+#include <numeric>
+
+#include "engine/tableau_marking.h"
+
+namespace quintaro {
+namespace {
+
+constexpr int kWindowFirst = 1;
+constexpr int kWindowLast = 50;
+constexpr std::int64_t kCoupsBeforeFirstSignal = 50;
+// Above this many different numbers in the window no sleeper is bet.
+constexpr std::int32_t kMostFallenToBet = 26;
+
+}  // namespace
+
+void SatzsignalRestanten(SessionState& s, SessionView& view) {
+    s.GefalleneZahlen.fill(0);
+    for (int i = kWindowFirst; i <= kWindowLast; ++i) {
+        const std::int32_t v = s.RestantenPermanenz[i];
+        if (isRouletteNumber(v)) {
+            s.GefalleneZahlen[v] = 1;
+        }
+    }
+    s.AnzahlGefallene = std::accumulate(s.GefalleneZahlen.begin(), s.GefalleneZahlen.end(), 0);
+    if (s.CoupZaehler > kCoupsBeforeFirstSignal) {
+        RestantenSetzen(s, view);
+    }
+}
+
+void RestantenSetzen(SessionState& s, SessionView& view) {
+    const bool betSleepers = s.AnzahlGefallene <= kMostFallenToBet;
+    for (int n = 0; n < kNumberCount; ++n) {
+        if (!betSleepers) {
+            s.Restantenspalte[n] = SleeperEntry::Empty;
+        } else {
+            s.Restantenspalte[n] = s.GefalleneZahlen[n] == 0 ? SleeperEntry::Sleeper : SleeperEntry::Fallen;
+        }
+    }
+    TableauMarkieren(s);
+    for (int n = 0; n < kNumberCount; ++n) {
+        if (s.Restantenspalte[n] == SleeperEntry::Sleeper) {
+            s.Tableau[n] = true;
+        }
+    }
+    view.showRestantenspalte(s.Restantenspalte);
+    view.showTableau(s.Tableau);
+}
+
+}  // namespace quintaro

@@ -1,0 +1,22 @@
+#pragma once
+
+// The marking rule the three betting systems share.
+
+#include "engine/session_state.h"
+#include "engine/session_view.h"
+
+namespace quintaro {
+
+// `TableauMarkieren`: sets the flag of every number that one of the seven
+// `Satzanzeige` slots or the `Zwillingsslot` equals. It never clears a flag;
+// a slot that is Leer or holds a value outside 0..36 marks nothing.
+void TableauMarkieren(SessionState& s);
+
+// Sets the flag of `value` when it is a number 0..36; any other value marks nothing.
+inline void markNumber(TableauFlags& tableau, std::int32_t value) {
+    if (isRouletteNumber(value)) {
+        tableau[value] = true;
+    }
+}
+
+}  // namespace quintaro
