@@ -6,8 +6,8 @@ namespace quintaro {
 namespace {
 
 void markBetsFromTableau(SessionState& s) {
-    for (int n = 0; n < kNumberCount; ++n) {
-        s.Satzmarken[n] = s.Tableau[n] ? n : KeineZahl;
+    for (std::int32_t n = 0; n < kNumberCount; ++n) {
+        s.Satzmarken[numberIndex(n)] = s.Tableau[numberIndex(n)] ? n : KeineZahl;
     }
 }
 
@@ -19,7 +19,7 @@ void Gewinnermittlung(SessionState& s, SessionView& view) {
     // Satzmarken[n] is n or 37, so only a number 0..36 that was marked wins;
     // 37 and every value outside 0..36 never do.
     const std::int32_t z = s.Permanenz[0];
-    if (isRouletteNumber(z) && s.Satzmarken[z] == z) {
+    if (isRouletteNumber(z) && s.Satzmarken[numberIndex(z)] == z) {
         s.Gewinn = kStraightUpWin;
     }
     // The first coup of a session has no bets standing.

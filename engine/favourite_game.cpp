@@ -1,6 +1,7 @@
 #include "engine/favourite_game.h"
 
 #include <algorithm>
+#include <span>
 
 #include "engine/tableau_marking.h"
 
@@ -11,18 +12,16 @@ namespace {
 // values of slot 0 and slots 2 to k are pairwise different. Slot 1 is a copy
 // of slot 0 and is only tested for presence; slot k may be empty, since
 // KeineZahl equals none of the others.
-std::int32_t runOfDifferentNumbers(const History& p, int k) {
-    const auto present = [&](int slot) { return p[slot] != KeineZahl; };
-    for (int slot = 0; slot < k; ++slot) {
-        if (!present(slot)) {
-            return 0;
-        }
+std::int32_t runOfDifferentNumbers(const History& p, std::size_t k) {
+    const std::span<const std::int32_t> mustBeFilled(p.data(), k);
+    if (std::ranges::find(mustBeFilled, KeineZahl) != mustBeFilled.end()) {
+        return 0;
     }
     std::array<std::int32_t, 9> compared{};
     compared[0] = p[0];
-    std::copy(p.begin() + 2, p.begin() + k + 1, compared.begin() + 1);
-    for (int i = 0; i < k; ++i) {
-        for (int j = i + 1; j < k; ++j) {
+    std::ranges::copy(std::span<const std::int32_t>(p.data() + 2, k - 1), compared.begin() + 1);
+    for (std::size_t i = 0; i < k; ++i) {
+        for (std::size_t j = i + 1; j < k; ++j) {
             if (compared[i] == compared[j]) {
                 return 0;
             }
@@ -32,7 +31,7 @@ std::int32_t runOfDifferentNumbers(const History& p, int k) {
 }
 
 // The level of the game: how many of the seven slots the run fills.
-int favouriteLevel(const SessionState& s) {
+std::size_t favouriteLevel(const SessionState& s) {
     if (s.AchtVerschiedene == 1) {
         return 7;
     }
@@ -47,7 +46,7 @@ int favouriteLevel(const SessionState& s) {
 
 // Slot 1 takes the number just entered (Permanenz slot 0); slot j >= 2 takes
 // Permanenz slot j, the number entered j-1 coups before it.
-constexpr std::array<int, kBetSlots> kSourceSlot = {0, 2, 3, 4, 5, 6, 7};
+constexpr std::array<std::size_t, kBetSlots> kSourceSlot = {0, 2, 3, 4, 5, 6, 7};
 
 }  // namespace
 
@@ -58,8 +57,8 @@ void VergleichDer7Zahlen(SessionState& s) {
 }
 
 void SiebenerInSatzanzeige(SessionState& s, SessionView& view) {
-    const int level = favouriteLevel(s);
-    for (int j = 0; j < level; ++j) {
+    const std::size_t level = favouriteLevel(s);
+    for (std::size_t j = 0; j < level; ++j) {
         // Typed values of 38 and more leave their slot empty; a negative one
         // is written but marks no number.
         const std::int32_t v = s.Permanenz[kSourceSlot[j]];

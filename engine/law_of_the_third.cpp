@@ -7,8 +7,8 @@
 namespace quintaro {
 namespace {
 
-constexpr int kWindowFirst = 1;
-constexpr int kWindowLast = 50;
+constexpr std::size_t kWindowFirst = 1;
+constexpr std::size_t kWindowLast = 50;
 constexpr std::int64_t kCoupsBeforeFirstSignal = 50;
 // Above this many different numbers in the window no sleeper is bet.
 constexpr std::int32_t kMostFallenToBet = 26;
@@ -17,10 +17,10 @@ constexpr std::int32_t kMostFallenToBet = 26;
 
 void SatzsignalRestanten(SessionState& s, SessionView& view) {
     s.GefalleneZahlen.fill(0);
-    for (int i = kWindowFirst; i <= kWindowLast; ++i) {
+    for (std::size_t i = kWindowFirst; i <= kWindowLast; ++i) {
         const std::int32_t v = s.RestantenPermanenz[i];
         if (isRouletteNumber(v)) {
-            s.GefalleneZahlen[v] = 1;
+            s.GefalleneZahlen[numberIndex(v)] = 1;
         }
     }
     s.AnzahlGefallene = std::accumulate(s.GefalleneZahlen.begin(), s.GefalleneZahlen.end(), 0);
@@ -31,7 +31,7 @@ void SatzsignalRestanten(SessionState& s, SessionView& view) {
 
 void RestantenSetzen(SessionState& s, SessionView& view) {
     const bool betSleepers = s.AnzahlGefallene <= kMostFallenToBet;
-    for (int n = 0; n < kNumberCount; ++n) {
+    for (std::size_t n = 0; n < kNumberCount; ++n) {
         if (!betSleepers) {
             s.Restantenspalte[n] = SleeperEntry::Empty;
         } else {
@@ -39,7 +39,7 @@ void RestantenSetzen(SessionState& s, SessionView& view) {
         }
     }
     TableauMarkieren(s);
-    for (int n = 0; n < kNumberCount; ++n) {
+    for (std::size_t n = 0; n < kNumberCount; ++n) {
         if (s.Restantenspalte[n] == SleeperEntry::Sleeper) {
             s.Tableau[n] = true;
         }

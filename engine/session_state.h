@@ -13,6 +13,7 @@
 // like the rule it implements.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 
@@ -30,6 +31,9 @@ inline constexpr int kBetSlots = 7;
 // Any typed integer may reach a history, so the rules test for 0..36 before a
 // value is ever used to pick a per-number entry.
 constexpr bool isRouletteNumber(std::int32_t v) { return v >= 0 && v < kNumberCount; }
+
+// The index of number v in a per-number table; only for v with isRouletteNumber(v).
+constexpr std::size_t numberIndex(std::int32_t v) { return static_cast<std::size_t>(v); }
 
 // Slot 0 receives the number of the coup; see shiftHistory() for the layout.
 using History = std::array<std::int32_t, kHistorySlots>;

@@ -15,7 +15,7 @@ void TableauMarkieren(SessionState& s);
 // Sets the flag of `value` when it is a number 0..36; any other value marks nothing.
 inline void markNumber(TableauFlags& tableau, std::int32_t value) {
     if (isRouletteNumber(value)) {
-        tableau[value] = true;
+        tableau[numberIndex(value)] = true;
     }
 }
 
