@@ -12,6 +12,11 @@ void reportConversionError(QWidget* parent, std::string_view text) {
     QMessageBox box(QMessageBox::Critical, kApplicationTitle, QString::fromStdString(message),
                     QMessageBox::Ok, parent);
     box.exec();
+    // Back to the window the box came from, with or without a window manager
+    // that would do so by itself.
+    if (parent != nullptr) {
+        parent->window()->activateWindow();
+    }
 }
 
 }  // namespace quintaro::ui

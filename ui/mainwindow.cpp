@@ -95,6 +95,7 @@ MainWindow::MainWindow(QWidget* parent)
     setFont(defaultFont());
     new DesignGeometry(this, kWindowRect);
 
+    m_background->setObjectName(QStringLiteral("background"));
     // The background is the system's button-face colour.
     QPalette palette = m_background->palette();
     palette.setColor(QPalette::Window, palette.color(QPalette::Button));

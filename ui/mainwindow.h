@@ -28,6 +28,7 @@
 #include "ui/sleepercolumnview.h"
 
 class QCheckBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -91,6 +92,7 @@ private:
     void Info1Click();
     void anfangssaldoOkPressed(const QString& text);
 
+    int showModal(QDialog& dialog);
     void setStaysOnTop(bool onTop);
 
     Session m_session{*this};
