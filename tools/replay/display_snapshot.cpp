@@ -3,21 +3,37 @@
 #include "engine/session.h"
 
 namespace quintaro::replay {
+namespace {
+
+std::array<HistoryLabel, kHistoryLines> emptyHistoryColumn() {
+    std::array<HistoryLabel, kHistoryLines> column;
+    column.fill(historyLabel(KeineZahl));
+    return column;
+}
+
+std::array<std::string, kNumberCount> designSleeperColumn() {
+    std::array<std::string, kNumberCount> column;
+    for (int n = 0; n < kNumberCount; ++n) {
+        column[numberIndex(n)] = sleeperText(SleeperEntry::NotYetComputed, n);
+    }
+    return column;
+}
+
+}  // namespace
 
 DisplaySnapshot programStartDisplay() {
-    DisplaySnapshot display;
-    // Pressing OK without typing anything enters the number 0.
-    display.eingabefeld = "00";
-    display.coup = "--";
-    display.anfangssaldo = std::string(kDesignAnfangssaldo);
-    display.einsatzCoup = "0";
-    display.gewinn = "0";
-    display.saldoNeu = "0";
-    display.permanenzspalte.fill(historyLabel(KeineZahl));
-    for (int n = 0; n < kNumberCount; ++n) {
-        display.restantenspalte[numberIndex(n)] = sleeperText(SleeperEntry::NotYetComputed, n);
-    }
-    return display;
+    return {
+        // Pressing OK without typing anything enters the number 0.
+        .eingabefeld = "00",
+        .coup = "--",
+        .anfangssaldo = std::string(kDesignAnfangssaldo),
+        .einsatzCoup = "0",
+        .gewinn = "0",
+        .saldoNeu = "0",
+        .permanenzspalte = emptyHistoryColumn(),
+        .restantenspalte = designSleeperColumn(),
+        .boardVisible = {},
+    };
 }
 
 }  // namespace quintaro::replay

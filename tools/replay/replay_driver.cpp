@@ -26,7 +26,7 @@ ReplayDriver::ReplayDriver() {
 }
 
 ReplayDriver::Result ReplayDriver::perform(std::string_view line) {
-    return std::visit([this](auto action) { return apply(action); }, parseAction(line));
+    return std::visit([this](auto action) { return this->apply(action); }, parseAction(line));
 }
 
 ReplayDriver::Result ReplayDriver::apply(SkipLine /*action*/) {

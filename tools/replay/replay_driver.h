@@ -45,7 +45,7 @@ public:
     [[nodiscard]] const DisplaySnapshot& display() const { return m_view.display(); }
 
 private:
-    Result apply(SkipLine action);
+    static Result apply(SkipLine action);
     Result apply(PressOk action);
     Result apply(EnterText action);
     Result apply(PressReset action);

@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +58,7 @@ inline std::string numbersScript(const std::vector<int>& numbers) {
 // neighbours equal, and any 50 of them in a row hold every number of the cycle.
 inline std::vector<int> cycle(int length, int count) {
     std::vector<int> numbers;
+    numbers.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         numbers.push_back(i % length + 1);
     }

@@ -159,10 +159,7 @@ TEST_F(SystemsInterplay, twinsAloneBetTheNumberJustFallenOnceNoTwinIsInTheWindow
     play("twins on");
     // 1, 2, 1, 2, ...: no two neighbours equal. The unfilled slots hold 0, so
     // the window has a twin until 35 numbers have fallen.
-    std::vector<int> numbers;
-    for (int i = 0; i < 36; ++i) {
-        numbers.push_back(i % 2 + 1);
-    }
+    const std::vector<int> numbers = cycle(2, 36);
     playNumbers({numbers.begin(), numbers.begin() + 34});
     EXPECT_EQ(state().Zwillingsslot, KeineZahl);
     EXPECT_TRUE(board(state()).empty());

@@ -1,6 +1,9 @@
 // The worked examples of the books, the run breaks and the favourite game,
 // replayed from script files and checked in the trace.
 
+#include <algorithm>
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include "tools/replay/tests/script_trace.h"
@@ -34,11 +37,11 @@ TEST(BooksWorkedExample, booksStakeWinAndBalance) {
     const Trace trace = traceOf(scriptFile("books_worked_example.txt"));
     ASSERT_EQ(trace.size(), 8U);
     // Records 1 to 4 are the four numbers before the example.
-    const BooksRow rows[] = {
+    const std::array<BooksRow, 3> rows = {{
         {5, 17, 0, false, 0, 0, 0, "1000"},
         {6, 8, 5, false, 5, 0, 5, "995"},
         {7, 22, 6, true, 6, 36, -25, "1025"},
-    };
+    }};
     for (const BooksRow& row : rows) {
         SCOPED_TRACE(row.number);
         const json& before = state(trace.at(row.record - 1));
@@ -108,18 +111,18 @@ struct BreakRow {
     std::size_t record;
     int stakeBooked;
     int level;
-    int keineZahlSlot;
+    std::size_t keineZahlSlot;
 };
 
 TEST(RunBreakAtStakeSeven, fallsBackToFiveAndClimbsAgain) {
     const Trace trace = traceOf(scriptFile("run_break_at_stake_seven.txt"));
     ASSERT_EQ(trace.size(), 11U);
-    const BreakRow rows[] = {
+    const std::array<BreakRow, 4> rows = {{
         {7, 6, 7, 8},  // 7: seven different numbers, level 7
         {8, 7, 5, 6},  // 8: a stake of seven erases 3, the fifth number before 8
         {9, 5, 6, 7},
         {10, 6, 7, 8},
-    };
+    }};
     for (const BreakRow& row : rows) {
         SCOPED_TRACE(row.record);
         const json& s = state(trace.at(row.record));
@@ -131,7 +134,7 @@ TEST(RunBreakAtStakeSeven, fallsBackToFiveAndClimbsAgain) {
             filled += slot.is_null() ? 0 : 1;
         }
         EXPECT_EQ(filled, row.level);
-        for (int slot = 0; slot <= 8; ++slot) {
+        for (std::size_t slot = 0; slot <= 8; ++slot) {
             EXPECT_EQ(s.at("Permanenz")[slot] == 37, slot == row.keineZahlSlot) << slot;
         }
     }
