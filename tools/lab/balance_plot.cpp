@@ -1,5 +1,6 @@
 #include "tools/lab/balance_plot.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -10,13 +11,14 @@
 #include <array>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 namespace quintaro::lab {
 namespace {
 
 constexpr int kWidth = 960;
 constexpr int kHeight = 540;
-constexpr QMarginsF kMargins(84, 48, 24, 56);
+constexpr QMarginsF kMargins(84, 48, 24, 76);
 constexpr int kTargetTicks = 6;
 
 const std::array<QColor, 6> kTraceColours = {QColor(0x1f, 0x4e, 0x9c), QColor(0xc0, 0x39, 0x2b),
@@ -39,7 +41,7 @@ class PlotFrame {
 public:
     explicit PlotFrame(const BalancePlot& plot) {
         m_area = QRectF(QPointF(0, 0), QSizeF(kWidth, kHeight)).marginsRemoved(kMargins);
-        double low = static_cast<double>(plot.initialBalance);
+        auto low = static_cast<double>(plot.initialBalance);
         double high = low;
         for (const BalanceTrace& trace : plot.traces) {
             m_lastCoup = std::max(m_lastCoup, trace.coups());
@@ -90,11 +92,20 @@ double tickStep(double range) {
     return 10.0 * power;
 }
 
-void drawGrid(QPainter& painter, const PlotFrame& frame) {
+// The multiples of a tick step between `from` and `to`.
+std::vector<double> ticks(double from, double to) {
+    const double step = tickStep(to - from);
+    std::vector<double> values;
+    const auto last = static_cast<std::int64_t>(std::floor(to / step));
+    for (auto k = static_cast<std::int64_t>(std::ceil(from / step)); k <= last; ++k) {
+        values.push_back(static_cast<double>(k) * step);
+    }
+    return values;
+}
+
+void drawCoupAxis(QPainter& painter, const PlotFrame& frame) {
     const QRectF& area = frame.area();
-    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-    const double coupStep = std::max(1.0, tickStep(static_cast<double>(frame.lastCoup())));
-    for (double coup = 0; coup <= static_cast<double>(frame.lastCoup()); coup += coupStep) {
+    for (const double coup : ticks(0, static_cast<double>(frame.lastCoup()))) {
         const double px = frame.x(coup);
         painter.setPen(kGridColour);
         painter.drawLine(QPointF(px, area.top()), QPointF(px, area.bottom()));
@@ -102,18 +113,20 @@ void drawGrid(QPainter& painter, const PlotFrame& frame) {
         painter.drawText(QRectF(px - 60, area.bottom() + 4, 120, 18), Qt::AlignHCenter,
                          QString::number(static_cast<qlonglong>(coup)));
     }
-    const double balanceStep = tickStep(frame.high() - frame.low());
-    for (double balance = std::ceil(frame.low() / balanceStep) * balanceStep;
-         balance <= frame.high(); balance += balanceStep) {
+    painter.drawText(QRectF(area.left(), area.bottom() + 24, area.width(), 20), Qt::AlignHCenter,
+                     QStringLiteral("coup"));
+}
+
+void drawBalanceAxis(QPainter& painter, const PlotFrame& frame) {
+    const QRectF& area = frame.area();
+    for (const double balance : ticks(frame.low(), frame.high())) {
         const double py = frame.y(balance);
         painter.setPen(kGridColour);
         painter.drawLine(QPointF(area.left(), py), QPointF(area.right(), py));
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, py - 9, area.left() - 8, 18), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(balance, 'g', 10));
+                         QString::number(balance, 'g', 12));
     }
-    painter.drawText(QRectF(area.left(), area.bottom() + 24, area.width(), 20), Qt::AlignHCenter,
-                     QStringLiteral("coup"));
     painter.save();
     painter.translate(16, area.center().y());
     painter.rotate(-90);
@@ -157,14 +170,16 @@ void drawTrace(QPainter& painter, const PlotFrame& frame, const BalanceTrace& tr
     painter.drawPath(strokes);
 }
 
+// One row under the plot: a sample of each line or area, then its label.
 void drawLegend(QPainter& painter, const PlotFrame& frame, const BalancePlot& plot) {
     painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-    QPointF at = frame.area().topLeft() + QPointF(10, 16);
+    const QFontMetricsF metrics(painter.font());
+    QPointF at(frame.area().left(), frame.area().bottom() + 52);
     const auto entry = [&](const QString& text, const auto& drawSample) {
-        drawSample(QRectF(at.x(), at.y() - 6, 22, 10));
+        drawSample(QRectF(at.x(), at.y() - 5, 22, 10));
         painter.setPen(Qt::black);
         painter.drawText(at + QPointF(28, 4), text);
-        at.ry() += 16;
+        at.rx() += 28 + metrics.horizontalAdvance(text) + 18;
     };
     for (std::size_t i = 0; i < plot.traces.size(); ++i) {
         const QColor colour = kTraceColours[i % kTraceColours.size()];
@@ -191,7 +206,9 @@ void drawPlot(QPainter& painter, const BalancePlot& plot) {
     if (plot.band) {
         drawBand(painter, frame, plot);
     }
-    drawGrid(painter, frame);
+    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    drawCoupAxis(painter, frame);
+    drawBalanceAxis(painter, frame);
     const double start = frame.y(static_cast<double>(plot.initialBalance));
     painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
     painter.drawLine(QPointF(frame.area().left(), start), QPointF(frame.area().right(), start));

@@ -61,8 +61,8 @@ void SuspiciousRecordCheck::checkRepeat(int number, const SourcePosition& at,
     // would cost kLongestBlock steps per value and tell nothing new.
     if (m_runLength < kShortestRun) {
         // Only lags at which the same number stood can extend a match.
-        for (std::int64_t p = m_lastIndexOf[number]; p >= 0 && i - p <= kLongestBlock;
-             p = m_previousSame[slot(p)]) {
+        for (std::int64_t p = m_lastIndexOf[static_cast<std::size_t>(number)];
+             p >= 0 && i - p <= kLongestBlock; p = m_previousSame[slot(p)]) {
             const auto lag = static_cast<std::size_t>(i - p);
             if (lag < kShortestBlock) {
                 continue;
@@ -74,8 +74,8 @@ void SuspiciousRecordCheck::checkRepeat(int number, const SourcePosition& at,
             }
         }
     }
-    m_previousSame[slot(i)] = m_lastIndexOf[number];
-    m_lastIndexOf[number] = i;
+    m_previousSame[slot(i)] = m_lastIndexOf[static_cast<std::size_t>(number)];
+    m_lastIndexOf[static_cast<std::size_t>(number)] = i;
 }
 
 void SuspiciousRecordCheck::reportRepeat(std::int64_t blockLength, const SourcePosition& at,

@@ -1,5 +1,6 @@
 #include "tools/lab/system_choice.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quintaro::lab {
@@ -18,13 +19,12 @@ constexpr std::array<SystemName, 3> kSystems = {{
 }};
 
 bool tickByName(std::string_view name, SystemChoice& systems) {
-    for (const SystemName& system : kSystems) {
-        if (name == system.option) {
-            systems.*system.ticked = true;
-            return true;
-        }
+    const auto* system = std::ranges::find(kSystems, name, &SystemName::option);
+    if (system == kSystems.end()) {
+        return false;
     }
-    return false;
+    systems.*system->ticked = true;
+    return true;
 }
 
 }  // namespace

@@ -33,6 +33,7 @@ BacktestFigures played(const std::vector<int>& numbers) {
 
 std::vector<int> upFrom(int first, int count) {
     std::vector<int> numbers;
+    numbers.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         numbers.push_back((first + i) % 37);
     }

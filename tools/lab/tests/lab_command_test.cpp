@@ -43,7 +43,7 @@ protected:
     }
     void TearDown() override { fs::remove_all(m_dir); }
 
-    std::string file(const std::string& name, const std::string& content = {}) const {
+    [[nodiscard]] std::string file(const std::string& name, const std::string& content = {}) const {
         const fs::path path = m_dir / name;
         if (!content.empty()) {
             std::ofstream(path) << content;

@@ -23,6 +23,7 @@ std::vector<std::string> warningsFor(const std::vector<int>& numbers) {
 // 0, 1, ..., count-1 (mod 37): no run, no repeat within 37 values.
 std::vector<int> distinct(int count, int first = 0) {
     std::vector<int> numbers;
+    numbers.reserve(static_cast<std::size_t>(count));
     for (int i = 0; i < count; ++i) {
         numbers.push_back((first + i) % 37);
     }
@@ -65,9 +66,9 @@ TEST(SuspiciousRecordCheck, letsShorterOrSeparatedRepeatsPass) {
 TEST(SuspiciousRecordCheck, findsLongBlocksPastedTwiceOnce) {
     // 200 random spins (no run of seven, no repeated block), then the same 200 again.
     SpinGenerator spins(5, SpinPurpose::SimulatedSession, 0);
-    std::vector<int> block;
-    for (int i = 0; i < 200; ++i) {
-        block.push_back(spins.next());
+    std::vector<int> block(200);
+    for (int& n : block) {
+        n = spins.next();
     }
     ASSERT_TRUE(warningsFor(block).empty());
     const auto warnings = warningsFor(joined(block, block));
@@ -79,9 +80,9 @@ TEST(SuspiciousRecordCheck, findsLongBlocksPastedTwiceOnce) {
 
 TEST(SuspiciousRecordCheck, reportsAPatternOnceNotAtEveryLag) {
     // Period three for 60 values: blocks of 12, 15, 18 ... all repeat.
-    std::vector<int> pattern;
-    for (int i = 0; i < 60; ++i) {
-        pattern.push_back(i % 3 + 10);
+    std::vector<int> pattern(60);
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        pattern[i] = static_cast<int>(i % 3) + 10;
     }
     EXPECT_EQ(warningsFor(pattern).size(), 1U);
 }
