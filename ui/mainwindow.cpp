@@ -323,17 +323,26 @@ void MainWindow::Panel4Click() {
 }
 
 void MainWindow::Anfangssaldoeingeben1Click() {
-    m_anfangssaldoDialog->exec();
+    showModal(*m_anfangssaldoDialog);
 }
 
 void MainWindow::Beenden1Click() {
-    if (m_quitDialog->exec() == QDialog::Accepted) {
+    if (showModal(*m_quitDialog) == QDialog::Accepted) {
         close();
     }
 }
 
 void MainWindow::Info1Click() {
-    m_aboutDialog->exec();
+    showModal(*m_aboutDialog);
+}
+
+// When the dialog closes, the window is active again with the focus where it
+// was; a window manager sees to that, and this does it without one. The
+// activation starts nothing: session start has already run.
+int MainWindow::showModal(QDialog& dialog) {
+    const int result = dialog.exec();
+    activateWindow();
+    return result;
 }
 
 void MainWindow::anfangssaldoOkPressed(const QString& text) {
