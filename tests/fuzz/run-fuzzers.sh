@@ -17,7 +17,7 @@ seconds=${1:-60}
 shift $(($# > 0 ? 1 : 0))
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
-    targets=(conversion)
+    targets=(conversion driver)
 fi
 build=${BUILD_DIR:-$repo/build/fuzz}
 
