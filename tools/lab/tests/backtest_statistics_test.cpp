@@ -147,6 +147,11 @@ struct PercentileCase {
     double percentile;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const PercentileCase& c, std::ostream* os) {
+    *os << "net " << c.net;
+}
+
 class PercentileAmongFairTables : public ::testing::TestWithParam<PercentileCase> {};
 
 TEST_P(PercentileAmongFairTables, countsTablesBelowAndHalfTheTies) {

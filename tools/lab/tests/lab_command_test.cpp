@@ -183,6 +183,11 @@ struct UsageCase {
     std::string message;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const UsageCase& c, std::ostream* os) {
+    *os << c.message;
+}
+
 class LabCommandLineErrors : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(LabCommandLineErrors, exitWithTwoAndSayWhatIsWrong) {
@@ -226,6 +231,11 @@ struct PredicateCase {
     std::vector<std::string> args;
     bool isLab;
 };
+
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const PredicateCase& c, std::ostream* os) {
+    *os << (c.isLab ? "lab" : "not lab");
+}
 
 class LabCommandRecognition : public ::testing::TestWithParam<PredicateCase> {};
 

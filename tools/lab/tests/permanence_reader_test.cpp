@@ -35,6 +35,11 @@ struct ReaderCase {
     std::vector<std::string> badValues;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const ReaderCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class PermanenceReading : public ::testing::TestWithParam<ReaderCase> {};
 
 TEST_P(PermanenceReading, readsNumbersAndReportsBadValuesWhereTheyStand) {

@@ -16,6 +16,11 @@ struct StreamCase {
     std::vector<int> firstSpins;
 };
 
+// Names the row in test listings instead of dumping its bytes.
+void PrintTo(const StreamCase& c, std::ostream* os) {
+    *os << "seed " << c.seed << " stream " << c.index;
+}
+
 class SpinGeneratorStreams : public ::testing::TestWithParam<StreamCase> {};
 
 // The expected spins were computed by an independent implementation of the
