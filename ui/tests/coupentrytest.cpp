@@ -111,7 +111,7 @@ void CoupEntryTest::failedEntry() {
     const QStringList history = m_ui->historyTexts();
 
     MessageBoxSeen box;
-    answerNextMessageBox(box);
+    const auto pending = answerNextMessageBox(box);
     m_ui->play(typed);
     QVERIFY(QTest::qWaitForWindowActive(&m_ui->window()));
 

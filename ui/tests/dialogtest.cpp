@@ -121,7 +121,7 @@ void DialogTest::dialog() {
 
     QList<QPointer<QWidget>> seen;
     for (int opening = 0; opening < 2; ++opening) {
-        answerNextModal([&](QWidget* dialog) {
+        const auto pending = answerNextModal([&](QWidget* dialog) {
             seen.append(dialog);
             QVERIFY(dialog->isModal());
             QCOMPARE(dialog->windowTitle(), title);
@@ -183,7 +183,7 @@ void DialogTest::initialBalanceThatIsNoInteger() {
     bool stayedOpen = false;
     openBalanceDialog([&](QWidget* dialog) {
         typeOver(balanceEdit(dialog), QStringLiteral("abc"));
-        answerNextMessageBox(box);
+        const auto pendingError = answerNextMessageBox(box);
         pressButton(dialog, QStringLiteral("anfangssaldoOk"));
         stayedOpen = dialog->isVisible();
         dialog->close();
@@ -237,7 +237,8 @@ void DialogTest::balanceTextStaysWhenClosedWithTheCloseBox() {
 }
 
 void DialogTest::beendenEndsTheProgram() {
-    answerNextModal([](QWidget* dialog) { pressButton(dialog, QStringLiteral("beendenButton")); });
+    const auto pending = answerNextModal(
+        [](QWidget* dialog) { pressButton(dialog, QStringLiteral("beendenButton")); });
     m_ui->chooseMenu(QStringLiteral("Datei"), QStringLiteral("Beenden"));
 
     QVERIFY(!m_ui->window().isVisible());
@@ -276,7 +277,7 @@ void DialogTest::verifySessionUntouched() const {
 }
 
 void DialogTest::openBalanceDialog(const std::function<void(QWidget*)>& answer) const {
-    answerNextModal(answer);
+    const auto pending = answerNextModal(answer);
     m_ui->chooseMenu(QStringLiteral("Datei"), QStringLiteral("1. Anfangssaldo eingeben"));
     QVERIFY(QTest::qWaitForWindowActive(&m_ui->window()));
 }

@@ -113,27 +113,26 @@ void TestWindow::missingChild(const QString& name) {
     qFatal("the window has no child named %s", qPrintable(name));
 }
 
-void answerNextModal(std::function<void(QWidget* modal)> answer) {
+std::unique_ptr<QObject> answerNextModal(std::function<void(QWidget* modal)> answer) {
     // Polls from the event loop, so it also finds a box opened by exec()
     // inside the very key press or click that the test is making.
-    auto* poll = new QTimer(qApp);
+    auto poll = std::make_unique<QTimer>();
     poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, answer = std::move(answer)] {
+    QTimer* timer = poll.get();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer = std::move(answer)] {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible()) {
             return;
         }
-        poll->stop();
-        poll->deleteLater();
+        timer->stop();
         answer(modal);
     });
-    poll->start();
-    // A box that never comes must not answer a later test's box.
-    QTimer::singleShot(10000, poll, &QObject::deleteLater);
+    timer->start();
+    return poll;
 }
 
-void answerNextMessageBox(MessageBoxSeen& seen) {
-    answerNextModal([&seen](QWidget* modal) {
+std::unique_ptr<QObject> answerNextMessageBox(MessageBoxSeen& seen) {
+    return answerNextModal([&seen](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box == nullptr) {
             qFatal("the modal window is no message box");

@@ -63,8 +63,9 @@ private:
 };
 
 // Runs `answer` on the next modal window as soon as it is shown; it must
-// close that window. Call before the action that opens it.
-void answerNextModal(std::function<void(QWidget* modal)> answer);
+// close that window. Call before the action that opens it and keep the
+// result until that action is done: it stops waiting when it is destroyed.
+[[nodiscard]] std::unique_ptr<QObject> answerNextModal(std::function<void(QWidget* modal)> answer);
 
 // What a message box showed, for checks after it was answered.
 struct MessageBoxSeen {
@@ -76,6 +77,6 @@ struct MessageBoxSeen {
 
 // Answers the next modal window, which must be a message box, with its only
 // button, and records what it showed.
-void answerNextMessageBox(MessageBoxSeen& seen);
+[[nodiscard]] std::unique_ptr<QObject> answerNextMessageBox(MessageBoxSeen& seen);
 
 }  // namespace quintaro::ui::test

@@ -248,7 +248,7 @@ void WindowLayoutTest::stayOnTop() {
 
 void WindowLayoutTest::hintergrundSurvivesADialog() {
     m_ui->click(m_ui->child<QWidget>(QStringLiteral("hintergrundButton")), QPoint(5, 5));
-    answerNextModal([](QWidget* about) {
+    const auto pending = answerNextModal([](QWidget* about) {
         QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("schliessenButton")),
                           Qt::LeftButton);
     });
