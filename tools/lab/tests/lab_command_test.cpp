@@ -57,19 +57,32 @@ private:
 
 const std::string kSample = QUINTARO_LAB_SAMPLE;
 
-TEST_F(LabCommandFiles, backtestsTheSampleAgainstAThousandFairTables) {
-    const LabRun run = runLabWith({"--report", kSample, "--json"});
+TEST(LabCommand, reportsTheSampleAsJson) {
+    const LabRun run = runLabWith({"--report", kSample, "--json", "--fair-tables", "0"});
     ASSERT_EQ(run.exitCode, 0) << run.err;
     const auto report = nlohmann::json::parse(run.out);
     EXPECT_EQ(report["kind"], "backtest");
+    EXPECT_EQ(report["sources"], nlohmann::json::array({kSample}));
     EXPECT_EQ(report["systems"], nlohmann::json::array({"favourite"}));
     EXPECT_EQ(report["figures"]["spins"], 1461);
     EXPECT_EQ(report["figures"]["net"], report["figures"]["unitsWon"].get<std::int64_t>() -
                                             report["figures"]["unitsStaked"].get<std::int64_t>());
-    EXPECT_EQ(report["chance"]["fairTables"], 1000);
-    const double percentile = report["chance"]["percentile"];
-    EXPECT_TRUE(percentile >= 0.0 && percentile <= 100.0);
+    EXPECT_EQ(report["chance"]["fairTables"], 0);
+    EXPECT_TRUE(report["chance"]["percentile"].is_null());
+    EXPECT_EQ(report["chance"]["whyNoFairTables"], "switched off with --fair-tables 0");
     EXPECT_TRUE(run.err.empty()) << run.err;
+}
+
+// The README's "Backtesting" section shows this report; a change of the
+// engine or the lab that changes it must change the README too.
+TEST(LabCommand, printsTheReportTheReadmeShowsForTheSample) {
+    std::ifstream in(QUINTARO_LAB_README_REPORT);
+    const std::string shown((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    LabRun run = runLabWith({"--report", kSample});
+    ASSERT_EQ(run.exitCode, 0);
+    const std::string asTyped = "tools/lab/samples/bitcasino-1.txt";
+    run.out.replace(run.out.find(kSample), kSample.size(), asTyped);
+    EXPECT_EQ(run.out, shown);
 }
 
 TEST_F(LabCommandFiles, alignsTheValuesOfTheTextReportInOneColumn) {
