@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <memory>
 #include <optional>
 
@@ -24,6 +25,11 @@ constexpr int kExitUsage = 2;
 constexpr std::int64_t kDefaultFairCoupBudget = 200'000'000;
 constexpr std::size_t kMostBacktestTraces = 6;
 constexpr std::int64_t kMostSimulationTraces = 3;
+
+// tables * spins, or 0 (unknown) where that would not fit.
+std::int64_t coupsOf(std::int64_t tables, std::int64_t spins) {
+    return spins > std::numeric_limits<std::int64_t>::max() / tables ? 0 : tables * spins;
+}
 
 // The observed sessions of a run, ready for the chance view and the plot.
 struct ObservedRun {
@@ -225,7 +231,8 @@ private:
                              chance.fairTables,
                              m_options.threads,
                              m_options.plotPath.has_value()};
-        ProgressIndicator progress(m_err, "fair tables", chance.fairTables * spins, m_showProgress);
+        ProgressIndicator progress(m_err, "fair tables", coupsOf(chance.fairTables, spins),
+                                   m_showProgress);
         FairTableResults fair = runFairTables(setup, progress);
         chance.percentile = percentileAmong(run.report.figures.net(), fair.nets);
         run.plot.band = std::move(fair.band);

@@ -57,7 +57,7 @@ private:
             setMode(LabMode::Simulate, arg);
             m_options.simulateSpins = integerValue<std::int64_t>(arg, 1, kMostSpins).value_or(0);
         } else if (arg == "--sessions") {
-            m_options.sessions = integerValue<std::int64_t>(arg, 1, kMostSpins);
+            m_options.sessions = integerValue<std::int64_t>(arg, 1, kMostSessions);
         } else if (arg == "--seed") {
             m_options.seed =
                 integerValue<std::uint64_t>(arg, 0, std::numeric_limits<std::uint64_t>::max())
@@ -173,7 +173,8 @@ std::int64_t simulatedSessions(const LabOptions& options) {
     if (options.sessions) {
         return *options.sessions;
     }
-    return (options.simulateSpins + kSpinsPerDefaultSession - 1) / kSpinsPerDefaultSession;
+    return std::min(kMostSessions, (options.simulateSpins + kSpinsPerDefaultSession - 1) /
+                                       kSpinsPerDefaultSession);
 }
 
 std::string labUsage() {

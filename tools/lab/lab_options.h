@@ -38,7 +38,8 @@ struct LabOptions {
 
 inline constexpr std::int64_t kSpinsPerDefaultSession = 1'000'000;
 inline constexpr std::int64_t kLeastFairTables = 1000;
-inline constexpr std::int64_t kMostFairTables = 1'000'000;
+inline constexpr std::int64_t kMostFairTables = 100'000;
+inline constexpr std::int64_t kMostSessions = 10'000'000;
 
 // The options, or the message that says what is wrong with them.
 [[nodiscard]] std::variant<LabOptions, std::string> parseLabOptions(
@@ -50,7 +51,7 @@ inline constexpr std::int64_t kMostFairTables = 1'000'000;
 // The lab's lines of --help.
 [[nodiscard]] std::string labUsage();
 
-// The sessions of a simulation: as asked, or one per million spins.
+// The sessions of a simulation: as asked, or one per million spins (at most kMostSessions).
 [[nodiscard]] std::int64_t simulatedSessions(const LabOptions& options);
 
 }  // namespace quintaro::lab

@@ -54,7 +54,8 @@ void ProgressIndicator::draw(bool& drawn) {
     const std::int64_t done = m_done.load(std::memory_order_relaxed);
     m_out << '\r' << m_label << ": ";
     if (m_total > 0) {
-        m_out << (done * 100 / m_total) << '%';
+        m_out << static_cast<int>(100.0 * static_cast<double>(done) / static_cast<double>(m_total))
+              << '%';
     } else {
         m_out << done;
     }
