@@ -1,5 +1,7 @@
 #include "tools/lab/lab_command.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -107,7 +109,8 @@ private:
             const std::string name = file == "-" ? "standard input" : file;
             std::optional<PermanenceBacktest> backtest = replayFile(file, setup, run.plot, i);
             if (!backtest) {
-                m_err << "quintaro-replay: cannot read " << name << '\n';
+                m_err << "quintaro-replay: cannot read '" << name << "': " << std::strerror(errno)
+                      << '\n';
                 run.refused = true;
                 continue;
             }
@@ -121,6 +124,7 @@ private:
         return run;
     }
 
+    // Nothing when the file cannot be read; errno then says why.
     std::optional<PermanenceBacktest> replayFile(const std::string& file,
                                                  const PermanenceSetup& setup, BalancePlot& plot,
                                                  std::size_t index) {
@@ -128,6 +132,7 @@ private:
         std::istream* in = &std::cin;
         std::int64_t size = 0;
         if (file != "-") {
+            errno = 0;
             opened.open(file, std::ios::binary);
             if (!opened) {
                 return std::nullopt;
