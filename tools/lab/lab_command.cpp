@@ -138,8 +138,10 @@ private:
                 return std::nullopt;
             }
             in = &opened;
+            // The size only scales the progress line; without it the line counts bytes.
             std::error_code unknown;
-            size = static_cast<std::int64_t>(std::filesystem::file_size(file, unknown));
+            const auto bytes = std::filesystem::file_size(file, unknown);
+            size = unknown ? 0 : static_cast<std::int64_t>(bytes);
         }
         BalanceTrace* trace = nullptr;
         if (m_options.plotPath && index < kMostBacktestTraces) {
