@@ -8,7 +8,7 @@
 # Runs apt-get and dpkg as root, or via sudo. Any quintaro package already installed is
 # purged first, and the package is purged again when the script ends, however it ends.
 # Needs: dpkg-dev (dpkg-shlibdeps), file, desktop-file-utils, appstream, groff-base,
-# xvfb and xauth (xvfb-run), besides what building Quintaro needs.
+# xvfb and xauth (xvfb-run), x11-utils (xwininfo), besides what building Quintaro needs.
 set -euo pipefail
 
 if [ $# -ne 1 ]; then
@@ -154,15 +154,26 @@ check_replay() {
 }
 
 # The window must open on an X display with nothing but the package's dependencies:
-# still running after a few seconds means Qt found its platform plugin and fonts.
+# the main window with its caption appears, which needs the xcb platform plugin.
 check_window() {
     step "starting the installed quintaro on a virtual display"
     local status=0
-    QT_QPA_PLATFORM=xcb xvfb-run --auto-servernum timeout 5 /usr/bin/quintaro \
-        >"$work_dir/window.log" 2>&1 || status=$?
-    if [ "$status" -ne 124 ]; then
+    # shellcheck disable=SC2016  # the inner script expands $! itself, on the virtual display
+    QT_QPA_PLATFORM=xcb xvfb-run --auto-servernum bash -c '
+        /usr/bin/quintaro &
+        for _ in $(seq 100); do
+            if xwininfo -root -tree | grep -q "\"Quintaro Saphir Version\""; then
+                kill $! && wait $!
+                exit 0
+            fi
+            kill -0 $! 2>/dev/null || exit 1
+            sleep 0.1
+        done
+        kill $!
+        exit 1' >"$work_dir/window.log" 2>&1 || status=$?
+    if [ "$status" -ne 0 ]; then
         cat "$work_dir/window.log" >&2
-        fail "quintaro ended with status $status instead of running until stopped"
+        fail "the window \"Quintaro Saphir Version\" did not open"
     fi
 }
 
