@@ -1,19 +1,47 @@
 #include "engine/books.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <numeric>
 
 namespace quintaro {
 namespace {
 
+// The board's flags as the numbers 0 and 1: g++ turns the loops below into
+// branch-free vector code over these, which it does not do over bool. A branch
+// per number would be mispredicted often, as the board changes at random from
+// coup to coup.
+using FlagValues = std::array<std::uint8_t, kNumberCount>;
+
+FlagValues flagValues(const TableauFlags& tableau) {
+    FlagValues values{};
+    std::ranges::copy(tableau, values.begin());
+    return values;
+}
+
+constexpr NumberTable kNumbers = [] {
+    NumberTable numbers{};
+    std::iota(numbers.begin(), numbers.end(), 0);
+    return numbers;
+}();
+
 void markBetsFromTableau(SessionState& s) {
-    for (std::int32_t n = 0; n < kNumberCount; ++n) {
-        s.Satzmarken[numberIndex(n)] = s.Tableau[numberIndex(n)] ? n : KeineZahl;
+    const FlagValues bet = flagValues(s.Tableau);
+    for (std::size_t n = 0; n < kNumberCount; ++n) {
+        // n where the flag is set, else KeineZahl: a blend through a mask that
+        // is all ones or all zeros.
+        const std::int32_t onBoard = bet[n] != 0 ? ~0 : 0;
+        s.Satzmarken[n] = (onBoard & kNumbers[n]) | (~onBoard & KeineZahl);
     }
 }
 
 }  // namespace
 
-void GewinnZuruecksetzen(SessionState& s) { s.Gewinn = 0; }
+void GewinnZuruecksetzen(SessionState& s) {
+    s.Gewinn = 0;
+}
 
 void Gewinnermittlung(SessionState& s, SessionView& view) {
     // Satzmarken[n] is n or 37, so only a number 0..36 that was marked wins;
@@ -29,7 +57,9 @@ void Gewinnermittlung(SessionState& s, SessionView& view) {
     view.showGewinn(s.Gewinn);
 }
 
-void GesamteinsatzErrechnen(SessionState& s) { s.Gesamteinsatz += s.Einsatz - s.Gewinn; }
+void GesamteinsatzErrechnen(SessionState& s) {
+    s.Gesamteinsatz += s.Einsatz - s.Gewinn;
+}
 
 void EndsaldoErrechnen(SessionState& s, SessionView& view) {
     s.Saldo = s.Anfangssaldo - s.Gesamteinsatz;
@@ -37,12 +67,15 @@ void EndsaldoErrechnen(SessionState& s, SessionView& view) {
 }
 
 void Einsatzberechnung(SessionState& s, SessionView& view) {
-    s.Einsatz = static_cast<std::int32_t>(std::count(s.Tableau.begin(), s.Tableau.end(), true));
+    const FlagValues bet = flagValues(s.Tableau);
+    s.Einsatz = std::accumulate(bet.begin(), bet.end(), 0);
     markBetsFromTableau(s);
     s.Einsatzanzeige = s.Einsatz;
     view.showEinsatz(s.Einsatzanzeige);
 }
 
-void Gewinnvorermittlung(SessionState& s) { markBetsFromTableau(s); }
+void Gewinnvorermittlung(SessionState& s) {
+    markBetsFromTableau(s);
+}
 
 }  // namespace quintaro
