@@ -51,9 +51,11 @@ constexpr std::array<std::size_t, kBetSlots> kSourceSlot = {0, 2, 3, 4, 5, 6, 7}
 }  // namespace
 
 void VergleichDer7Zahlen(SessionState& s) {
+    // A longer run contains the shorter ones, so it is only tested when the
+    // shorter one passed.
     s.SechsVerschiedene = runOfDifferentNumbers(s.Permanenz, 6);
-    s.SiebenVerschiedene = runOfDifferentNumbers(s.Permanenz, 7);
-    s.AchtVerschiedene = runOfDifferentNumbers(s.Permanenz, 8);
+    s.SiebenVerschiedene = s.SechsVerschiedene == 1 ? runOfDifferentNumbers(s.Permanenz, 7) : 0;
+    s.AchtVerschiedene = s.SiebenVerschiedene == 1 ? runOfDifferentNumbers(s.Permanenz, 8) : 0;
 }
 
 void SiebenerInSatzanzeige(SessionState& s, SessionView& view) {
