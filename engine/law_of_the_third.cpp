@@ -35,14 +35,15 @@ void RestantenSetzen(SessionState& s, SessionView& view) {
         if (!betSleepers) {
             s.Restantenspalte[n] = SleeperEntry::Empty;
         } else {
-            s.Restantenspalte[n] = s.GefalleneZahlen[n] == 0 ? SleeperEntry::Sleeper : SleeperEntry::Fallen;
+            s.Restantenspalte[n] =
+                s.GefalleneZahlen[n] == 0 ? SleeperEntry::Sleeper : SleeperEntry::Fallen;
         }
     }
     TableauMarkieren(s);
+    // Sets the flag of every sleeper and clears none; written as an "or" so
+    // that no branch depends on which numbers happen to be sleepers.
     for (std::size_t n = 0; n < kNumberCount; ++n) {
-        if (s.Restantenspalte[n] == SleeperEntry::Sleeper) {
-            s.Tableau[n] = true;
-        }
+        s.Tableau[n] |= s.Restantenspalte[n] == SleeperEntry::Sleeper;
     }
     view.showRestantenspalte(s.Restantenspalte);
     view.showTableau(s.Tableau);
