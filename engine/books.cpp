@@ -27,8 +27,7 @@ constexpr NumberTable kNumbers = [] {
     return numbers;
 }();
 
-void markBetsFromTableau(SessionState& s) {
-    const FlagValues bet = flagValues(s.Tableau);
+void markBets(SessionState& s, const FlagValues& bet) {
     for (std::size_t n = 0; n < kNumberCount; ++n) {
         // n where the flag is set, else KeineZahl: a blend through a mask that
         // is all ones or all zeros.
@@ -69,13 +68,13 @@ void EndsaldoErrechnen(SessionState& s, SessionView& view) {
 void Einsatzberechnung(SessionState& s, SessionView& view) {
     const FlagValues bet = flagValues(s.Tableau);
     s.Einsatz = std::accumulate(bet.begin(), bet.end(), 0);
-    markBetsFromTableau(s);
+    markBets(s, bet);
     s.Einsatzanzeige = s.Einsatz;
     view.showEinsatz(s.Einsatzanzeige);
 }
 
 void Gewinnvorermittlung(SessionState& s) {
-    markBetsFromTableau(s);
+    markBets(s, flagValues(s.Tableau));
 }
 
 }  // namespace quintaro
