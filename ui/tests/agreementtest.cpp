@@ -24,6 +24,7 @@ using quintaro::replay::ReplayDriver;
 using quintaro::ui::HistoryColumn;
 using quintaro::ui::test::answerNextMessageBox;
 using quintaro::ui::test::answerNextModal;
+using quintaro::ui::test::click;
 using quintaro::ui::test::MessageBoxSeen;
 using quintaro::ui::test::TestWindow;
 
@@ -140,7 +141,7 @@ std::optional<std::string> AgreementTest::perform(const QString& line) {
         return pressOk();
     }
     if (line == QLatin1String("reset")) {
-        m_ui->click(m_ui->child<QWidget>(QStringLiteral("resetButton")), QPoint(5, 5));
+        click(m_ui->child<QWidget>(QStringLiteral("resetButton")), QPoint(5, 5));
         return std::nullopt;
     }
     if (words.first() == QLatin1String("balance")) {

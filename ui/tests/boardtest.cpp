@@ -9,6 +9,7 @@
 
 #include "testwindow.h"
 
+using quintaro::ui::test::press;
 using quintaro::ui::test::TestWindow;
 
 namespace {
@@ -138,7 +139,7 @@ void BoardTest::visibleNumbers() {
             m_ui->toggle(action.mid(5));
         } else {
             m_ui->typeOverInput(action);
-            m_ui->press(Qt::Key_Return);
+            press(Qt::Key_Return);
         }
     }
 

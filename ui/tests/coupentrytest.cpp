@@ -14,8 +14,11 @@
 
 using quintaro::ui::Board;
 using quintaro::ui::test::answerNextMessageBox;
+using quintaro::ui::test::click;
 using quintaro::ui::test::MessageBoxSeen;
+using quintaro::ui::test::press;
 using quintaro::ui::test::TestWindow;
+using quintaro::ui::test::type;
 
 class CoupEntryTest final : public QObject {
     Q_OBJECT
@@ -34,8 +37,8 @@ private slots:
     void enterWithModifier();
     void spaceOnFocusedOkConfirms();
     void tabOrder();
-    void click_data();
-    void click();
+    void clickGivesInputFocus_data();
+    void clickGivesInputFocus();
     void escapeDoesNotClose();
     void resetKeepsHistoryUntilNextCoup();
 
@@ -76,7 +79,7 @@ void CoupEntryTest::confirmedNumber() {
     if (!typed.isNull()) {
         m_ui->typeOverInput(typed);
     }
-    m_ui->press(Qt::Key_Return);
+    press(Qt::Key_Return);
 
     QCOMPARE(m_ui->text("history1"), shown);
     QCOMPARE(m_ui->text("history2"), QStringLiteral("--"));
@@ -129,7 +132,7 @@ void CoupEntryTest::failedEntry() {
 
     // The bet of the last complete coup still stands: 8 was on the board.
     m_ui->typeOverInput(QStringLiteral("8"));
-    m_ui->press(Qt::Key_Return);
+    press(Qt::Key_Return);
     QCOMPARE(m_ui->text("coupValue"), QStringLiteral("7"));
     QCOMPARE(m_ui->text("history1"), QStringLiteral("8"));
     QCOMPARE(m_ui->text("gewinnValue"), QStringLiteral("36"));
@@ -159,13 +162,13 @@ void CoupEntryTest::enterOnFocusedControl() {
     QFETCH(bool, boardCleared);
     playFiveDifferent();
     const QList<int> board = m_ui->visibleNumbers();
-    m_ui->type(QStringLiteral("12"));
+    type(QStringLiteral("12"));
     for (int i = 0; i < tabs; ++i) {
-        m_ui->press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
     }
     QCOMPARE(QApplication::focusWidget()->objectName(), focused);
 
-    m_ui->press(Qt::Key_Return);
+    press(Qt::Key_Return);
 
     QCOMPARE(m_ui->text("coupValue"), confirms ? QStringLiteral("6") : QStringLiteral("5"));
     QCOMPARE(m_ui->text("history1"), confirms ? QStringLiteral("12") : QStringLiteral("8"));
@@ -195,7 +198,7 @@ void CoupEntryTest::enterWithModifier() {
     QFETCH(int, modifiers);
     QFETCH(bool, confirms);
 
-    m_ui->press(static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
+    press(static_cast<Qt::Key>(key), Qt::KeyboardModifiers(modifiers));
 
     QCOMPARE(m_ui->text("coupValue"), confirms ? QStringLiteral("1") : QStringLiteral("--"));
 }
@@ -203,8 +206,8 @@ void CoupEntryTest::enterWithModifier() {
 // OK lies under Reset, so it is reached with Tab; Space presses it too.
 void CoupEntryTest::spaceOnFocusedOkConfirms() {
     m_ui->typeOverInput(QStringLiteral("23"));
-    m_ui->press(Qt::Key_Tab);
-    m_ui->press(Qt::Key_Space);
+    press(Qt::Key_Tab);
+    press(Qt::Key_Space);
 
     QCOMPARE(m_ui->text("history1"), QStringLiteral("23"));
     QCOMPARE(QApplication::focusWidget(), input());
@@ -214,7 +217,7 @@ void CoupEntryTest::tabOrder() {
     QCOMPARE(QApplication::focusWidget(), input());
     QStringList visited;
     for (int i = 0; i < 8; ++i) {
-        m_ui->press(Qt::Key_Tab);
+        press(Qt::Key_Tab);
         visited.append(QApplication::focusWidget()->objectName());
     }
     QCOMPARE(visited,
@@ -222,7 +225,7 @@ void CoupEntryTest::tabOrder() {
                           "quintaroBox", "zwillingeBox", "zweiDrittelBox", "eingabefeld"}));
 }
 
-void CoupEntryTest::click_data() {
+void CoupEntryTest::clickGivesInputFocus_data() {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QPoint>("position");
     QTest::addColumn<bool>("focusesInput");
@@ -239,25 +242,25 @@ void CoupEntryTest::click_data() {
     QTest::newRow("date label") << "dateLabel" << centre << false;
 }
 
-void CoupEntryTest::click() {
+void CoupEntryTest::clickGivesInputFocus() {
     QFETCH(QString, target);
     QFETCH(QPoint, position);
     QFETCH(bool, focusesInput);
     playFiveDifferent();
-    m_ui->press(Qt::Key_Tab);  // the focus leaves the input box for OK
+    press(Qt::Key_Tab);  // the focus leaves the input box for OK
     auto* widget = m_ui->child<QWidget>(target);
     QVERIFY(widget->isVisible());
 
-    m_ui->click(widget, position == QPoint(-1, -1) ? widget->rect().center() : position);
+    click(widget, position == QPoint(-1, -1) ? widget->rect().center() : position);
 
     QCOMPARE(QApplication::focusWidget()->objectName(),
              focusesInput ? QStringLiteral("eingabefeld") : QStringLiteral("okButton"));
 }
 
 void CoupEntryTest::escapeDoesNotClose() {
-    m_ui->press(Qt::Key_Escape);
+    press(Qt::Key_Escape);
     QVERIFY(m_ui->window().isVisible());
-    m_ui->press(Qt::Key_Return);
+    press(Qt::Key_Return);
     QCOMPARE(m_ui->text("coupValue"), QStringLiteral("1"));
 }
 
@@ -269,7 +272,7 @@ void CoupEntryTest::resetKeepsHistoryUntilNextCoup() {
     const QStringList history = m_ui->historyTexts();
     QVERIFY(m_ui->visibleNumbers().contains(8));
 
-    m_ui->click(m_ui->child<QPushButton>(QStringLiteral("resetButton")), QPoint(5, 5));
+    click(m_ui->child<QPushButton>(QStringLiteral("resetButton")), QPoint(5, 5));
 
     QCOMPARE(m_ui->visibleNumbers(), QList<int>());
     QCOMPARE(m_ui->historyTexts(), history);
@@ -290,7 +293,7 @@ void CoupEntryTest::resetKeepsHistoryUntilNextCoup() {
 // The favourite game's example: after 4, 19, 0, 33, 8 it bets those five.
 void CoupEntryTest::playFiveDifferent() {
     m_ui->typeOverInput(QStringLiteral("4"));
-    m_ui->press(Qt::Key_Return);
+    press(Qt::Key_Return);
     for (const char* number : {"19", "0", "33", "8"}) {
         m_ui->play(QString::fromLatin1(number));
     }

@@ -16,7 +16,9 @@
 
 using quintaro::ui::test::answerNextMessageBox;
 using quintaro::ui::test::answerNextModal;
+using quintaro::ui::test::click;
 using quintaro::ui::test::MessageBoxSeen;
+using quintaro::ui::test::press;
 using quintaro::ui::test::TestWindow;
 
 namespace {
@@ -171,7 +173,7 @@ void DialogTest::initialBalanceShownAsTyped() {
     });
     QCOMPARE(m_ui->text("anfangssaldoValue"), QStringLiteral("0500"));
 
-    m_ui->click(m_ui->child<QWidget>(QStringLiteral("resetButton")), QPoint(5, 5));
+    click(m_ui->child<QWidget>(QStringLiteral("resetButton")), QPoint(5, 5));
 
     QCOMPARE(m_ui->text("anfangssaldoValue"), QStringLiteral("500"));
 }
@@ -262,7 +264,7 @@ void DialogTest::blankMenuItemDoesNothing() {
 
 void DialogTest::playFiveDifferent() const {
     m_ui->typeOverInput(QStringLiteral("4"));
-    m_ui->press(Qt::Key_Return);
+    press(Qt::Key_Return);
     for (const char* number : {"19", "0", "33", "8"}) {
         m_ui->play(QString::fromLatin1(number));
     }

@@ -8,6 +8,8 @@
 
 #include "testwindow.h"
 
+using quintaro::ui::test::click;
+using quintaro::ui::test::press;
 using quintaro::ui::test::TestWindow;
 
 namespace {
@@ -78,7 +80,7 @@ void HistoryColumnTest::numberAndColour() {
     QFETCH(QColor, colour);
 
     m_ui->typeOverInput(typed);
-    m_ui->press(Qt::Key_Return);
+    press(Qt::Key_Return);
 
     QCOMPARE(line(1)->text(), shown);
     QCOMPARE(textColour(line(1)), colour);
@@ -90,11 +92,11 @@ void HistoryColumnTest::numberAndColour() {
 
 // Without the favourite game no run break erases a number from the history.
 void HistoryColumnTest::newestOnTopAndThirteenthDropsOut() {
-    m_ui->click(m_ui->child<QWidget>(QStringLiteral("quintaroBox")), QPoint(7, 8));
+    click(m_ui->child<QWidget>(QStringLiteral("quintaroBox")), QPoint(7, 8));
     const QStringList numbers = {"1", "2",  "3",  "4",  "5",  "6", "7",
                                  "8", "10", "11", "12", "13", "14"};
     m_ui->typeOverInput(numbers.first());
-    m_ui->press(Qt::Key_Return);
+    press(Qt::Key_Return);
     for (qsizetype i = 1; i < numbers.size(); ++i) {
         m_ui->play(numbers[i]);
     }
@@ -114,7 +116,7 @@ void HistoryColumnTest::newestOnTopAndThirteenthDropsOut() {
 // their colours.
 void HistoryColumnTest::gapKeepsNeighbourColours() {
     m_ui->typeOverInput(QStringLiteral("1"));
-    m_ui->press(Qt::Key_Return);
+    press(Qt::Key_Return);
     for (const char* number : {"3", "5", "7", "9", "12", "14", "16"}) {
         m_ui->play(QString::fromLatin1(number));
     }

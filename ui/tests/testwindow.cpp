@@ -33,7 +33,7 @@ void TestWindow::play(const QString& text) const {
     press(Qt::Key_Return);
 }
 
-void TestWindow::type(const QString& text) const {
+void type(const QString& text) {
     for (const QChar c : text) {
         // keyClicks() knows only ASCII; other characters arrive as their text.
         if (c.unicode() < 0x80) {
@@ -45,27 +45,27 @@ void TestWindow::type(const QString& text) const {
     }
 }
 
-void TestWindow::press(Qt::Key key, Qt::KeyboardModifiers modifiers) const {
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers) {
     QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
 
 void TestWindow::typeOverInput(const QString& text) const {
-    QWidget* input = child<QWidget>(QStringLiteral("eingabefeld"));
+    auto* input = child<QWidget>(QStringLiteral("eingabefeld"));
     QTest::keyClick(input, Qt::Key_A, Qt::ControlModifier);
     type(text);
 }
 
-void TestWindow::click(QWidget* widget, const QPoint& position) const {
+void click(QWidget* widget, const QPoint& position) {
     // Through the native window, so the click lands on whatever lies on top
     // at that point, as a mouse click does.
-    QWidget* topLevel = widget->window();
+    QWidget* const topLevel = widget->window();
     QTest::mouseClick(topLevel->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                       widget->mapTo(topLevel, position));
 }
 
 void TestWindow::toggle(const QString& checkBoxName) const {
     click(child<QWidget>(checkBoxName), QPoint(7, 8));
-    QWidget* input = child<QWidget>(QStringLiteral("eingabefeld"));
+    auto* input = child<QWidget>(QStringLiteral("eingabefeld"));
     click(input, input->rect().center());
 }
 

@@ -42,12 +42,8 @@ public:
 
     // Types into the focused widget, then presses Enter there.
     void play(const QString& text) const;
-    // Types into the focused widget.
-    void type(const QString& text) const;
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) const;
     // Selects the input box's text with the keyboard and types over it.
     void typeOverInput(const QString& text) const;
-    void click(QWidget* widget, const QPoint& position) const;
     // Ticks or unticks a check box with the mouse, then clicks into the input box.
     void toggle(const QString& checkBoxName) const;
     // Opens a menu of the menu bar and chooses an item by its caption.
@@ -61,6 +57,13 @@ private:
 
     std::unique_ptr<ApplicationShell> m_shell;
 };
+
+// Types into the focused widget.
+void type(const QString& text);
+// Presses a key on the focused widget.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// A mouse click at `position` in `widget`, landing on whatever lies on top there.
+void click(QWidget* widget, const QPoint& position);
 
 // Runs `answer` on the next modal window as soon as it is shown; it must
 // close that window. Call before the action that opens it and keep the

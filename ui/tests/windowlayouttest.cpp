@@ -19,6 +19,8 @@
 #include "testwindow.h"
 
 using quintaro::ui::test::answerNextModal;
+using quintaro::ui::test::click;
+using quintaro::ui::test::press;
 using quintaro::ui::test::TestWindow;
 
 class WindowLayoutTest final : public QObject {
@@ -157,12 +159,12 @@ void WindowLayoutTest::okButtonLiesUnderReset() {
     QCOMPARE(background->childAt(ok->geometry().center()), reset);
 
     m_ui->typeOverInput(QStringLiteral("4"));
-    m_ui->press(Qt::Key_Return);
+    press(Qt::Key_Return);
     for (const char* number : {"19", "0", "33", "8"}) {
         m_ui->play(QString::fromLatin1(number));
     }
     QVERIFY(!m_ui->visibleNumbers().isEmpty());
-    m_ui->click(background, ok->geometry().center());
+    click(background, ok->geometry().center());
 
     QCOMPARE(m_ui->visibleNumbers(), QList<int>());
     QCOMPARE(m_ui->text("coupValue"), QStringLiteral("5"));
@@ -170,7 +172,7 @@ void WindowLayoutTest::okButtonLiesUnderReset() {
 
 void WindowLayoutTest::betSlotPanelLiesUnderBoard() {
     auto* betSlots = m_ui->child<QWidget>(QStringLiteral("betSlotPanel"));
-    QWidget* board = m_ui->child<QWidget>(QStringLiteral("board"));
+    auto* board = m_ui->child<QWidget>(QStringLiteral("board"));
     QVERIFY(board->geometry().contains(betSlots->geometry()));
     QWidget* atCorner = betSlots->parentWidget()->childAt(betSlots->geometry().bottomRight());
     QVERIFY(atCorner == board || board->isAncestorOf(atCorner));
@@ -225,7 +227,7 @@ void WindowLayoutTest::stayOnTop() {
     QFETCH(bool, onTop);
     quintaro::ui::MainWindow& window = m_ui->window();
     if (onTop) {
-        m_ui->click(m_ui->child<QWidget>(QStringLiteral("hintergrundButton")), QPoint(5, 5));
+        click(m_ui->child<QWidget>(QStringLiteral("hintergrundButton")), QPoint(5, 5));
     }
     QWidget other;
     other.setGeometry(500, 300, 100, 100);
@@ -235,7 +237,7 @@ void WindowLayoutTest::stayOnTop() {
     const QRect frame = window.frameGeometry();
     const WId native = window.winId();
 
-    m_ui->click(m_ui->child<QWidget>(button), QPoint(5, 5));
+    click(m_ui->child<QWidget>(button), QPoint(5, 5));
     QTest::qWait(20);
 
     QCOMPARE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), onTop);
@@ -247,7 +249,7 @@ void WindowLayoutTest::stayOnTop() {
 }
 
 void WindowLayoutTest::hintergrundSurvivesADialog() {
-    m_ui->click(m_ui->child<QWidget>(QStringLiteral("hintergrundButton")), QPoint(5, 5));
+    click(m_ui->child<QWidget>(QStringLiteral("hintergrundButton")), QPoint(5, 5));
     const auto pending = answerNextModal([](QWidget* about) {
         QTest::mouseClick(about->findChild<QPushButton*>(QStringLiteral("schliessenButton")),
                           Qt::LeftButton);
