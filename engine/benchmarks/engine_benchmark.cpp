@@ -27,7 +27,7 @@ void coupWithAllSystems(benchmark::State& state) {
     session.setSystem(BettingSystem::LawOfTheThird, true);
 
     std::size_t next = 0;
-    for (auto _ : state) {
+    for ([[maybe_unused]] auto _ : state) {
         benchmark::DoNotOptimize(session.confirm(permanence[next]));
         next = (next + 1) & (kSpins - 1);
     }
