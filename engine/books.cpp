@@ -1,25 +1,13 @@
 #include "engine/books.h"
 
-#include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <numeric>
 
+#include "engine/flag_values.h"
+
 namespace quintaro {
 namespace {
-
-// The board's flags as the numbers 0 and 1: g++ turns the loops below into
-// branch-free vector code over these, which it does not do over bool. A branch
-// per number would be mispredicted often, as the board changes at random from
-// coup to coup.
-using FlagValues = std::array<std::uint8_t, kNumberCount>;
-
-FlagValues flagValues(const TableauFlags& tableau) {
-    FlagValues values{};
-    std::ranges::copy(tableau, values.begin());
-    return values;
-}
 
 constexpr NumberTable kNumbers = [] {
     NumberTable numbers{};

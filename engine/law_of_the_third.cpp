@@ -4,6 +4,7 @@
 #include <array>
 #include <numeric>
 
+#include "engine/flag_values.h"
 #include "engine/tableau_marking.h"
 
 namespace quintaro {
@@ -46,10 +47,13 @@ void RestantenSetzen(SessionState& s, SessionView& view) {
         s.Restantenspalte.fill(SleeperEntry::Empty);
     }
     TableauMarkieren(s);
-    // Sets the flag of every sleeper and clears none; written as an "or" so
-    // that no branch depends on which numbers happen to be sleepers.
-    for (std::size_t n = 0; n < kNumberCount; ++n) {
-        s.Tableau[n] |= s.Restantenspalte[n] == SleeperEntry::Sleeper;
+    if (betSleepers) {
+        // Sets the flag of every sleeper and clears none.
+        FlagValues bet = flagValues(s.Tableau);
+        for (std::size_t n = 0; n < kNumberCount; ++n) {
+            bet[n] = s.Restantenspalte[n] == SleeperEntry::Sleeper ? 1 : bet[n];
+        }
+        setFlags(s.Tableau, bet);
     }
     view.showRestantenspalte(s.Restantenspalte);
     view.showTableau(s.Tableau);
