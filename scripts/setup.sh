@@ -17,7 +17,7 @@ packages=(
     # Fuzzers
     clang libclang-rt-14-dev
     # Package building and checks
-    dpkg-dev file desktop-file-utils appstream
+    dpkg-dev file desktop-file-utils appstream groff-base
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Sets up what is missing, then builds and runs every test: once in the
-# ordinary debug build and once with AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# Sets up what is missing, then builds and runs every test: the debug build,
+# the same tests under AddressSanitizer and UndefinedBehaviorSanitizer, the
+# fuzz targets for a bounded time, and the Debian package built, installed,
+# exercised and removed again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -13,3 +14,11 @@ for preset in dev sanitize; do
     cmake --build --preset "$preset"
     ctest --preset "$preset"
 done
+
+echo "== fuzzers =="
+tests/fuzz/run-fuzzers.sh "${QUINTARO_FUZZ_SECONDS:-60}"
+
+echo "== package =="
+cmake --preset release
+cmake --build --preset release
+packaging/test-package.sh build/release
