@@ -25,8 +25,8 @@ public:
     [[nodiscard]] QString text() const;
 
 signals:
-    // OK was pressed with this text.
-    void okPressed(const QString& text);
+    // OK was pressed with the edit box's text.
+    void okPressed(const QString&);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -13,8 +13,9 @@ namespace quintaro::ui {
 
 inline const QString kApplicationTitle = QStringLiteral("Quintaro");
 
-// Shows "'<text>' ist kein gültiger Integerwert." over `parent` and returns
-// when the player has pressed OK.
+// Shows "'<text>' ist kein gültiger Integerwert." over `parent`, as plain
+// text, and returns when the player has pressed OK. A text of more than 65
+// characters shows its first and last 32 around an ellipsis.
 void reportConversionError(QWidget* parent, std::string_view text);
 
 }  // namespace quintaro::ui

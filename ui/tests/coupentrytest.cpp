@@ -102,6 +102,13 @@ void CoupEntryTest::failedEntry_data() {
                                     << "'17 ' ist kein gültiger Integerwert.";
     QTest::newRow("umlaut") << "ä"
                             << "'ä' ist kein gültiger Integerwert.";
+    QTest::newRow("markup shown as typed") << "<b>1</b>"
+                                           << "'<b>1</b>' ist kein gültiger Integerwert.";
+    const QString head(32, QLatin1Char('1'));
+    const QString tail(32, QLatin1Char('x'));
+    QTest::newRow("66 characters shortened in the middle")
+        << (head + "--" + tail)
+        << ("'" + head + QChar(0x2026) + tail + "' ist kein gültiger Integerwert.");
 }
 
 // The coup stops after it cleared the board and counted; the books, the
@@ -122,6 +129,7 @@ void CoupEntryTest::failedEntry() {
     QCOMPARE(box.text, message);
     QCOMPARE(box.icon, static_cast<int>(QMessageBox::Critical));
     QCOMPARE(box.buttonCount, 1);
+    QVERIFY(box.plainText);
     QCOMPARE(m_ui->visibleNumbers(), QList<int>());
     QCOMPARE(m_ui->text("coupValue"), QStringLiteral("6"));
     QCOMPARE(m_ui->historyTexts(), history);

@@ -138,7 +138,7 @@ std::unique_ptr<QObject> answerNextMessageBox(MessageBoxSeen& seen) {
             qFatal("the modal window is no message box");
         }
         seen = {box->windowTitle(), box->text(), static_cast<int>(box->icon()),
-                static_cast<int>(box->buttons().size())};
+                static_cast<int>(box->buttons().size()), box->textFormat() == Qt::PlainText};
         QTest::keyClick(box, Qt::Key_Return);
     });
 }

@@ -76,6 +76,7 @@ struct MessageBoxSeen {
     QString text;
     int icon = 0;
     int buttonCount = 0;
+    bool plainText = false;
 };
 
 // Answers the next modal window, which must be a message box, with its only
