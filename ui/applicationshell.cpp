@@ -1,6 +1,7 @@
 #include "ui/applicationshell.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include "ui/errorreport.h"
 
@@ -8,6 +9,10 @@ namespace quintaro::ui {
 
 ApplicationShell::ApplicationShell() {
     QApplication::setApplicationName(kApplicationTitle);
+    // The installed desktop entry and icon share this id, so the desktop can
+    // match the running window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quintaro.Quintaro"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.quintaro.Quintaro")));
 }
 
 void ApplicationShell::start() {
