@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
-#include <limits>
 #include <string>
 
 #include "ui/aboutdialog.h"
@@ -124,7 +123,6 @@ void MainWindow::createControls() {
     m_eingabefeld =
         placeChild<QLineEdit>(m_background, kEingabefeldRect, QStringLiteral("eingabefeld"));
     m_eingabefeld->setText(QStringLiteral("00"));
-    m_eingabefeld->setMaxLength(std::numeric_limits<int>::max());
 
     // OK lies wholly under Reset: the player never sees it and confirms with Enter.
     m_ok = placeButton(m_background, kOkRect, QStringLiteral("OK"), QStringLiteral("okButton"));
