@@ -80,6 +80,8 @@ void paste(QWidget* edit, const QString& text) {
 // its start and its end must be those of the text.
 void verifyMessage(const ErrorBoxSeen& seen, const QString& typed) {
     QVERIFY2(seen.shown, "no error box");
+    qInfo("error box after %lld ms for %lld characters", seen.shownAfterMs,
+          static_cast<long long>(typed.size()));
     QVERIFY2(seen.shownAfterMs < kAnswerWithinMs,
              qPrintable(QStringLiteral("the error box took %1 ms").arg(seen.shownAfterMs)));
     QVERIFY2(seen.fitsOnScreen, "the error box does not fit on the screen");
