@@ -19,9 +19,9 @@
 #include <string>
 
 #include "tests/agreement/random_user_actions.h"
-#include "tests/agreement/window_display.h"
 #include "tools/replay/replay_driver.h"
 #include "ui/tests/testwindow.h"
+#include "ui/tests/windowdisplay.h"
 
 using quintaro::checks::describe;
 using quintaro::checks::RandomUserActions;

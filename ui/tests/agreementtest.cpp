@@ -12,16 +12,13 @@
 #include <optional>
 #include <string>
 
-#include "engine/display_texts.h"
 #include "testwindow.h"
-#include "tools/replay/display_snapshot.h"
 #include "tools/replay/replay_driver.h"
-#include "ui/historycolumn.h"
+#include "ui/tests/windowdisplay.h"
 
-using quintaro::HistoryColour;
-using quintaro::replay::DisplaySnapshot;
+using quintaro::checks::describe;
+using quintaro::checks::windowDisplay;
 using quintaro::replay::ReplayDriver;
-using quintaro::ui::HistoryColumn;
 using quintaro::ui::test::answerNextMessageBox;
 using quintaro::ui::test::answerNextModal;
 using quintaro::ui::test::click;
@@ -39,44 +36,6 @@ QStringList permanence(std::uint32_t seed, int count, std::uint32_t top) {
         numbers.append(QString::number((state >> 16U) % (top + 1)));
     }
     return numbers;
-}
-
-QString colourName(HistoryColour colour) {
-    switch (colour) {
-        case HistoryColour::Red:
-            return QStringLiteral("red");
-        case HistoryColour::BrightGreen:
-            return QStringLiteral("green");
-        case HistoryColour::Black:
-            break;
-    }
-    return QStringLiteral("black");
-}
-
-// One line per display, so a difference names the display that differs.
-QStringList describe(const DisplaySnapshot& display) {
-    const auto q = [](const std::string& text) { return QString::fromStdString(text); };
-    QStringList lines = {"Eingabefeld " + q(display.eingabefeld),
-                         "Coup " + q(display.coup),
-                         "Anfangssaldo " + q(display.anfangssaldo),
-                         "Einsatz Coup " + q(display.einsatzCoup),
-                         "Gewinn " + q(display.gewinn),
-                         "Saldo Neu " + q(display.saldoNeu)};
-    for (std::size_t k = 0; k < display.permanenzspalte.size(); ++k) {
-        const auto& label = display.permanenzspalte[k];
-        lines.append(QStringLiteral("history %1: %2 %3")
-                         .arg(k + 1)
-                         .arg(q(label.text), colourName(label.colour)));
-    }
-    QStringList board;
-    for (std::size_t n = 0; n < display.boardVisible.size(); ++n) {
-        if (display.boardVisible[n]) {
-            board.append(QString::number(n));
-        }
-        lines.append(QStringLiteral("sleeper %1: %2").arg(n).arg(q(display.restantenspalte[n])));
-    }
-    lines.append("board " + board.join(QLatin1Char(' ')));
-    return lines;
 }
 
 }  // namespace
@@ -97,7 +56,6 @@ private:
     std::optional<std::string> pressOk();
     std::optional<std::string> confirmBalance(const QString& text);
     void tick(const QString& system, bool ticked);
-    [[nodiscard]] DisplaySnapshot windowDisplay() const;
 
     std::unique_ptr<TestWindow> m_ui;
 };
@@ -124,14 +82,14 @@ void AgreementTest::sameDisplays_data() {
 void AgreementTest::sameDisplays() {
     QFETCH(QStringList, script);
     ReplayDriver driver;
-    QCOMPARE(describe(windowDisplay()), describe(driver.display()));
+    QCOMPARE(describe(windowDisplay(*m_ui)), describe(driver.display()));
 
     for (const QString& line : script) {
         const ReplayDriver::Result expected = driver.perform(line.toStdString());
         const std::optional<std::string> error = perform(line);
 
         QVERIFY2(error == expected.error, qPrintable(line));
-        QCOMPARE(describe(windowDisplay()), describe(driver.display()));
+        QCOMPARE(describe(windowDisplay(*m_ui)), describe(driver.display()));
     }
 }
 
@@ -203,34 +161,6 @@ void AgreementTest::tick(const QString& system, bool ticked) {
     if (m_ui->child<QCheckBox>(box)->isChecked() != ticked) {
         m_ui->toggle(box);
     }
-}
-
-DisplaySnapshot AgreementTest::windowDisplay() const {
-    DisplaySnapshot display;
-    const auto text = [this](const QString& name) { return m_ui->text(name).toStdString(); };
-    display.eingabefeld =
-        m_ui->child<QLineEdit>(QStringLiteral("eingabefeld"))->text().toStdString();
-    display.coup = text(QStringLiteral("coupValue"));
-    display.anfangssaldo = text(QStringLiteral("anfangssaldoValue"));
-    display.einsatzCoup = text(QStringLiteral("einsatzValue"));
-    display.gewinn = text(QStringLiteral("gewinnValue"));
-    display.saldoNeu = text(QStringLiteral("saldoValue"));
-    for (std::size_t k = 0; k < display.permanenzspalte.size(); ++k) {
-        const auto* label = m_ui->child<QLabel>(QStringLiteral("history%1").arg(k + 1));
-        const QColor colour = label->palette().color(QPalette::WindowText);
-        display.permanenzspalte[k].text = label->text().toStdString();
-        for (const HistoryColour candidate : {HistoryColour::Red, HistoryColour::BrightGreen}) {
-            if (colour == HistoryColumn::colourOf(candidate)) {
-                display.permanenzspalte[k].colour = candidate;
-            }
-        }
-    }
-    const QList<int> visible = m_ui->visibleNumbers();
-    for (std::size_t n = 0; n < display.restantenspalte.size(); ++n) {
-        display.restantenspalte[n] = text(QStringLiteral("sleeper%1").arg(n));
-        display.boardVisible[n] = visible.contains(static_cast<int>(n));
-    }
-    return display;
 }
 
 QTEST_MAIN(AgreementTest)

@@ -1,4 +1,4 @@
-#include "tests/agreement/window_display.h"
+#include "ui/tests/windowdisplay.h"
 
 #include <QColor>
 #include <QLabel>
