@@ -60,16 +60,28 @@ TEST(AllocationCount, seesAnAllocation) {
 
 // Every path of a coup: all three systems ticked, spins long enough for the
 // sleeper bets, numbers outside the wheel, failed entries and Resets.
+std::string actionAt(std::size_t i, const std::string& spin) {
+    const auto every = [i](std::size_t first, std::size_t step) {
+        return i >= first && (i - first) % step == 0;
+    };
+    if (every(70, 499)) {
+        return "reset";
+    }
+    if (every(50, 101)) {
+        return "-40";
+    }
+    if (every(0, 97)) {
+        return "x";
+    }
+    return spin;
+}
+
 std::vector<std::string> everyKindOfAction() {
-    std::vector<std::string> actions = testing::randomPermanence(20000, 99);
-    for (std::size_t i = 0; i < actions.size(); i += 97) {
-        actions[i] = "x";
-    }
-    for (std::size_t i = 50; i < actions.size(); i += 101) {
-        actions[i] = "-40";
-    }
-    for (std::size_t i = 70; i < actions.size(); i += 499) {
-        actions[i] = "reset";
+    const std::vector<std::string> spins = testing::randomPermanence(20000, 99);
+    std::vector<std::string> actions;
+    actions.reserve(spins.size());
+    for (std::size_t i = 0; i < spins.size(); ++i) {
+        actions.push_back(actionAt(i, spins[i]));
     }
     return actions;
 }
