@@ -25,7 +25,9 @@ void ZaehlerWeiter(SessionState& s, SessionView& view) {
 }
 
 // "17 Focus in Eingabefeld"
-void FocusInEingabefeld(SessionView& view) { view.focusEingabefeld(); }
+void FocusInEingabefeld(SessionView& view) {
+    view.focusEingabefeld();
+}
 
 // "18 Zahl 1 ermitteln": stores the typed integer in slot 0 of the three
 // histories. Any integer is stored; the rules test for 0..36 where it matters.
@@ -48,13 +50,19 @@ void Permanenzverschiebung(SessionState& s) {
 }
 
 // "11  Permanenzanzeige": the history column shows Permanenz slots 1 to 12.
-void Permanenzanzeige(const SessionState& s, SessionView& view) { view.showPermanenz(s.Permanenz); }
+void Permanenzanzeige(const SessionState& s, SessionView& view) {
+    view.showPermanenz(s.Permanenz);
+}
 
 // "35   Abfrage der Spiele": the distinct-run test runs whatever is ticked.
-void AbfrageDerSpiele(SessionState& s) { VergleichDer7Zahlen(s); }
+void AbfrageDerSpiele(SessionState& s) {
+    VergleichDer7Zahlen(s);
+}
 
 // "23   Edit 1 zurücksetzen"
-void Edit1Zuruecksetzen(SessionView& view) { view.clearEingabefeld(); }
+void Edit1Zuruecksetzen(SessionView& view) {
+    view.clearEingabefeld();
+}
 
 }  // namespace
 

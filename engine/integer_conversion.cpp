@@ -20,7 +20,9 @@ std::optional<unsigned> hexDigit(char c) {
     return std::nullopt;
 }
 
-bool isDecimalDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Removes a hexadecimal prefix from the front of `digits`; false when there is none.
 bool consumeHexPrefix(std::string_view& digits) {

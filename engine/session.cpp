@@ -13,9 +13,13 @@ Outcome Session::start(std::string_view anfangssaldoText) {
     return FormActivate(m_state, m_view, anfangssaldoText);
 }
 
-Outcome Session::confirm(std::string_view eingabe) { return CoupPipeline(m_state, m_view, eingabe); }
+Outcome Session::confirm(std::string_view eingabe) {
+    return CoupPipeline(m_state, m_view, eingabe);
+}
 
-void Session::reset() { Button4Click(m_state, m_view); }
+void Session::reset() {
+    Button4Click(m_state, m_view);
+}
 
 Outcome Session::confirmAnfangssaldo(std::string_view text) {
     return AnfangssaldoBestaetigen(m_state, m_view, text);

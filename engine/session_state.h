@@ -30,10 +30,14 @@ inline constexpr int kBetSlots = 7;
 
 // Any typed integer may reach a history, so the rules test for 0..36 before a
 // value is ever used to pick a per-number entry.
-constexpr bool isRouletteNumber(std::int32_t v) { return v >= 0 && v < kNumberCount; }
+constexpr bool isRouletteNumber(std::int32_t v) {
+    return v >= 0 && v < kNumberCount;
+}
 
 // The index of number v in a per-number table; only for v with isRouletteNumber(v).
-constexpr std::size_t numberIndex(std::int32_t v) { return static_cast<std::size_t>(v); }
+constexpr std::size_t numberIndex(std::int32_t v) {
+    return static_cast<std::size_t>(v);
+}
 
 // Slot 0 receives the number of the coup; see shiftHistory() for the layout.
 using History = std::array<std::int32_t, kHistorySlots>;
@@ -49,7 +53,9 @@ using BetSlot = std::optional<std::int32_t>;
 inline constexpr BetSlot Leer = std::nullopt;
 
 // A slot equals n exactly when it holds n; Leer equals no number.
-constexpr bool slotEquals(const BetSlot& slot, int n) { return slot.has_value() && *slot == n; }
+constexpr bool slotEquals(const BetSlot& slot, int n) {
+    return slot.has_value() && *slot == n;
+}
 
 // One entry of the hidden sleeper column: its design text until the sleeper
 // bet first runs, then empty ("--"), a sleeper ("0") or a number that fell ("1").
