@@ -2,25 +2,26 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <numeric>
 
-#include "engine/flag_values.h"
+#include "engine/number_bits.h"
 
 namespace quintaro {
 namespace {
 
-constexpr NumberTable kNumbers = [] {
-    NumberTable numbers{};
-    std::iota(numbers.begin(), numbers.end(), 0);
-    return numbers;
+// How far each number lies below KeineZahl.
+constexpr NumberTable kOffsetFromNoMark = [] {
+    NumberTable offsets{};
+    for (std::size_t n = 0; n < kNumberCount; ++n) {
+        offsets[n] = static_cast<std::int32_t>(n) - KeineZahl;
+    }
+    return offsets;
 }();
 
-void markBets(SessionState& s, const FlagValues& bet) {
+// Satzmarken[n] is n where the board bets on n, else KeineZahl.
+void markBets(SessionState& s) {
+    const NumberTable onBoard = bitMasks(s.Tableau.to_ullong());
     for (std::size_t n = 0; n < kNumberCount; ++n) {
-        // n where the flag is set, else KeineZahl: a blend through a mask that
-        // is all ones or all zeros.
-        const std::int32_t onBoard = bet[n] != 0 ? ~0 : 0;
-        s.Satzmarken[n] = (onBoard & kNumbers[n]) | (~onBoard & KeineZahl);
+        s.Satzmarken[n] = KeineZahl + (onBoard[n] & kOffsetFromNoMark[n]);
     }
 }
 
@@ -54,15 +55,14 @@ void EndsaldoErrechnen(SessionState& s, SessionView& view) {
 }
 
 void Einsatzberechnung(SessionState& s, SessionView& view) {
-    const FlagValues bet = flagValues(s.Tableau);
-    s.Einsatz = std::accumulate(bet.begin(), bet.end(), 0);
-    markBets(s, bet);
+    s.Einsatz = static_cast<std::int32_t>(s.Tableau.count());
+    markBets(s);
     s.Einsatzanzeige = s.Einsatz;
     view.showEinsatz(s.Einsatzanzeige);
 }
 
 void Gewinnvorermittlung(SessionState& s) {
-    markBets(s, flagValues(s.Tableau));
+    markBets(s);
 }
 
 }  // namespace quintaro

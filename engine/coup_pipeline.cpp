@@ -14,7 +14,7 @@ namespace {
 // The Zwillingsslot keeps its value.
 void LabelsAusblenden(SessionState& s, SessionView& view) {
     s.Satzanzeige.fill(Leer);
-    s.Tableau.fill(false);
+    s.Tableau.reset();
     view.showTableau(s.Tableau);
 }
 

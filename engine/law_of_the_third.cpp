@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <numeric>
 
-#include "engine/flag_values.h"
+#include "engine/number_bits.h"
 #include "engine/tableau_marking.h"
 
 namespace quintaro {
@@ -16,19 +18,41 @@ constexpr std::int64_t kCoupsBeforeFirstSignal = 50;
 // Above this many different numbers in the window no sleeper is bet.
 constexpr std::int32_t kMostFallenToBet = 26;
 
+using FallenMarks = std::array<std::uint8_t, kNumberCount>;
+
+// Whether every slot of the window holds a number 0..36, as it does in any
+// session without odd entries; counted without a branch per slot.
+bool windowHoldsOnlyNumbers(const History& h) {
+    int outside = 0;
+    for (std::size_t i = kWindowFirst; i <= kWindowLast; ++i) {
+        outside += isRouletteNumber(h[i]) ? 0 : 1;
+    }
+    return outside == 0;
+}
+
+// A mark per number that fell in slots 1 to 50. When the window holds only
+// numbers, which one check over all slots tells, each slot is a single store.
+FallenMarks fallenMarks(const History& h) {
+    FallenMarks fell{};
+    if (windowHoldsOnlyNumbers(h)) {
+#pragma GCC unroll 50
+        for (std::size_t i = kWindowFirst; i <= kWindowLast; ++i) {
+            fell[numberIndex(h[i])] = 1;
+        }
+    } else {
+        for (std::size_t i = kWindowFirst; i <= kWindowLast; ++i) {
+            if (isRouletteNumber(h[i])) {
+                fell[numberIndex(h[i])] = 1;
+            }
+        }
+    }
+    return fell;
+}
+
 }  // namespace
 
 void SatzsignalRestanten(SessionState& s, SessionView& view) {
-    // The marks go into a table of bytes first: g++ clears and adds up 37
-    // bytes with a few vector instructions, where clearing `GefalleneZahlen`
-    // in place became a slow string store.
-    std::array<std::uint8_t, kNumberCount> fell{};
-    for (std::size_t i = kWindowFirst; i <= kWindowLast; ++i) {
-        const std::int32_t v = s.RestantenPermanenz[i];
-        if (isRouletteNumber(v)) {
-            fell[numberIndex(v)] = 1;
-        }
-    }
+    const FallenMarks fell = fallenMarks(s.RestantenPermanenz);
     std::ranges::copy(fell, s.GefalleneZahlen.begin());
     s.AnzahlGefallene = std::accumulate(fell.begin(), fell.end(), 0);
     if (s.CoupZaehler > kCoupsBeforeFirstSignal) {
@@ -49,11 +73,7 @@ void RestantenSetzen(SessionState& s, SessionView& view) {
     TableauMarkieren(s);
     if (betSleepers) {
         // Sets the flag of every sleeper and clears none.
-        FlagValues bet = flagValues(s.Tableau);
-        for (std::size_t n = 0; n < kNumberCount; ++n) {
-            bet[n] = s.Restantenspalte[n] == SleeperEntry::Sleeper ? 1 : bet[n];
-        }
-        setFlags(s.Tableau, bet);
+        s.Tableau |= TableauFlags(bitsWhereEqual(s.GefalleneZahlen, 0));
     }
     view.showRestantenspalte(s.Restantenspalte);
     view.showTableau(s.Tableau);

@@ -6,7 +6,7 @@ namespace quintaro {
 namespace {
 
 void clearTableau(SessionState& s, SessionView& view) {
-    s.Tableau.fill(false);
+    s.Tableau.reset();
     view.showTableau(s.Tableau);
 }
 

@@ -13,6 +13,7 @@
 // like the rule it implements.
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -43,7 +44,9 @@ constexpr std::size_t numberIndex(std::int32_t v) {
 using History = std::array<std::int32_t, kHistorySlots>;
 
 // One flag per number: flag n set means one unit on n in the next coup.
-using TableauFlags = std::array<bool, kNumberCount>;
+// Kept as bits, so the board is marked, joined and counted a word at a time
+// (number_bits.h).
+using TableauFlags = std::bitset<kNumberCount>;
 
 // A per-number table of integers, indexed by the number a rule examines.
 using NumberTable = std::array<std::int32_t, kNumberCount>;

@@ -1,12 +1,12 @@
 #include "engine/tableau_marking.h"
 
+#include "engine/number_bits.h"
+
 namespace quintaro {
 namespace {
 
-void markSlot(TableauFlags& tableau, const BetSlot& slot) {
-    if (slot) {
-        markNumber(tableau, *slot);
-    }
+NumberBits slotBit(const BetSlot& slot) {
+    return slot ? numberBit(*slot) : 0;
 }
 
 }  // namespace
@@ -14,10 +14,11 @@ void markSlot(TableauFlags& tableau, const BetSlot& slot) {
 void TableauMarkieren(SessionState& s) {
     // Setting the flag of each slot's value marks the same numbers as testing
     // every number against every slot, in eight steps instead of 296.
+    NumberBits marked = slotBit(s.Zwillingsslot);
     for (const BetSlot& slot : s.Satzanzeige) {
-        markSlot(s.Tableau, slot);
+        marked |= slotBit(slot);
     }
-    markSlot(s.Tableau, s.Zwillingsslot);
+    s.Tableau |= TableauFlags(marked);
 }
 
 }  // namespace quintaro

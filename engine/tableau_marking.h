@@ -12,11 +12,4 @@ namespace quintaro {
 // a slot that is Leer or holds a value outside 0..36 marks nothing.
 void TableauMarkieren(SessionState& s);
 
-// Sets the flag of `value` when it is a number 0..36; any other value marks nothing.
-inline void markNumber(TableauFlags& tableau, std::int32_t value) {
-    if (isRouletteNumber(value)) {
-        tableau[numberIndex(value)] = true;
-    }
-}
-
 }  // namespace quintaro

@@ -100,7 +100,7 @@ TEST_P(FailedCoup, runsTheFirstFourStepsAndNothingAfter) {
     SessionState expected = before;
     expected.Gewinn = 0;
     expected.Satzanzeige.fill(Leer);
-    expected.Tableau.fill(false);
+    expected.Tableau.reset();
     expected.CoupZaehler = before.CoupZaehler + 1;
     EXPECT_EQ(p.state(), expected);
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -95,8 +96,8 @@ TEST_P(SleeperWindow, marksTheNumbersOfTheLast50Coups) {
     EXPECT_EQ(s.AnzahlGefallene, static_cast<std::int32_t>(c.fallen.size()));
 }
 
-std::vector<std::int32_t> zeroThen(int spins) {
-    std::vector<std::int32_t> entered = {0};
+std::vector<std::int32_t> valueThen(std::int32_t first, int spins) {
+    std::vector<std::int32_t> entered = {first};
     const auto after = testing::spinsWithoutTwins(spins);
     entered.insert(entered.end(), after.begin(), after.end());
     return entered;
@@ -108,9 +109,12 @@ INSTANTIATE_TEST_SUITE_P(
                       WindowCase{"earlyInTheSession", {3, 3, 9}, {3, 9}},
                       WindowCase{"fiftyEqual", cycleOf(50, 1), {0}},
                       // 0 in slot 50 still counts; in slot 51 it has left the window.
-                      WindowCase{"zeroInSlotFifty", zeroThen(49), numbersRange(0, 36)},
-                      WindowCase{"zeroInSlotFiftyOne", zeroThen(50), numbersRange(1, 36)},
-                      WindowCase{"valuesOutsideTheWheel", {40, -1, 37, 5}, {5}}),
+                      WindowCase{"zeroInSlotFifty", valueThen(0, 49), numbersRange(0, 36)},
+                      WindowCase{"zeroInSlotFiftyOne", valueThen(0, 50), numbersRange(1, 36)},
+                      // A full window with one odd value in its oldest slot.
+                      WindowCase{"oddValueInSlotFifty", valueThen(99, 49), numbersRange(1, 36)},
+                      WindowCase{
+                          "valuesOutsideTheWheel", {40, -1, 37, 64, INT32_MIN, INT32_MAX, 5}, {5}}),
     testing::CaseName{});
 
 class SleeperThreshold : public SleeperSteps, public ::testing::WithParamInterface<int> {};

@@ -55,7 +55,7 @@ inline std::vector<std::int32_t> numbersOn(const TableauFlags& tableau) {
 // on the board: the stake and the marks of the next spin are taken from it.
 inline void closeCoupWithBoard(SessionState& s, SessionView& view,
                                const std::vector<std::int32_t>& numbers) {
-    s.Tableau.fill(false);
+    s.Tableau.reset();
     for (const std::int32_t n : numbers) {
         s.Tableau[numberIndex(n)] = true;
     }

@@ -79,7 +79,7 @@ class RecordingView final : public SessionView {
 public:
     void showTableau(const TableauFlags& tableau) override {
         m_tableau = tableau;
-        record(ViewCall::Tableau, std::count(tableau.begin(), tableau.end(), true));
+        record(ViewCall::Tableau, static_cast<std::int64_t>(tableau.count()));
     }
     void showCoup(std::int64_t coupZaehler) override { record(ViewCall::Coup, coupZaehler); }
     void showAnfangssaldoText(std::string_view text) override {

@@ -46,7 +46,7 @@ TEST(SessionStart, restartsHistoriesBoardCounterAndStakeAndReadsTheBalance) {
     expected.Permanenz.fill(KeineZahl);
     expected.RestantenPermanenz.fill(KeineZahl);
     expected.GefalleneZahlen.fill(0);
-    expected.Tableau.fill(false);
+    expected.Tableau.reset();
     expected.CoupZaehler = 0;
     expected.Einsatz = 0;
     expected.Anfangssaldo = 750;
@@ -76,7 +76,7 @@ TEST(Reset, restartsTheMainHistoryAndTheBoardWithTheStakeAndMarks) {
     CoupPipeline(s, silent, "7");
     SessionState expected = s;
     expected.Permanenz.fill(KeineZahl);
-    expected.Tableau.fill(false);
+    expected.Tableau.reset();
     expected.Einsatz = 0;
     expected.Satzmarken.fill(KeineZahl);
     RecordingView view;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 #include <tuple>
 #include <vector>
@@ -23,9 +24,21 @@ TEST(TableauMarkieren, marksTheNumbersOfTheEightSlotsAndNoOtherValue) {
     EXPECT_EQ(numbersOn(s.Tableau), (std::vector<std::int32_t>{0, 17, 36}));
 }
 
+// The board is a word of 64 bits: values at and beyond its width, or that
+// wrap round it, must not land on a number's bit either.
+TEST(TableauMarkieren, valuesOutsideTheWheelMarkNothingInAnySlot) {
+    for (const std::int32_t v : {KeineZahl, 40, 63, 64, 100, -1, -64, INT32_MIN, INT32_MAX}) {
+        SessionState s;
+        s.Satzanzeige.fill(v);
+        s.Zwillingsslot = v;
+        TableauMarkieren(s);
+        EXPECT_TRUE(s.Tableau.none()) << "value " << v;
+    }
+}
+
 TEST(TableauMarkieren, neverClearsAFlag) {
     SessionState s;
-    s.Tableau.fill(true);
+    s.Tableau.set();
     TableauMarkieren(s);
     EXPECT_EQ(numbersOn(s.Tableau).size(), 37U);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 #include "engine/books.h"
 
@@ -41,11 +42,11 @@ bool stakeMatchesBoard(const SessionState& s) {
             return false;
         }
     }
-    return s.Einsatz == std::count(s.Tableau.begin(), s.Tableau.end(), true);
+    return std::cmp_equal(s.Einsatz, s.Tableau.count());
 }
 
 bool boardIsEmpty(const SessionState& s) {
-    return std::none_of(s.Tableau.begin(), s.Tableau.end(), [](bool flag) { return flag; });
+    return s.Tableau.none();
 }
 
 bool historiesUnchanged(const SessionState& before, const SessionState& after) {

@@ -21,7 +21,7 @@ struct DisplaySnapshot {
     std::string saldoNeu;                                     // "Saldo Neu:" value
     std::array<HistoryLabel, kHistoryLines> permanenzspalte;  // top line first
     std::array<std::string, kNumberCount> restantenspalte;    // number 0 first
-    std::array<bool, kNumberCount> boardVisible{};            // board label n visible
+    TableauFlags boardVisible;                                // board label n visible
 
     bool operator==(const DisplaySnapshot&) const = default;
 };

@@ -31,7 +31,7 @@ std::vector<std::string> spinsOf(const std::filesystem::path& path) {
 }
 
 std::int64_t visibleCount(const DisplaySnapshot& display) {
-    return std::count(display.boardVisible.begin(), display.boardVisible.end(), true);
+    return static_cast<std::int64_t>(display.boardVisible.count());
 }
 
 TEST(PermanenceSmoke, booksMatchTheBoardShownBeforeEverySpin) {
@@ -53,7 +53,7 @@ TEST(PermanenceSmoke, booksMatchTheBoardShownBeforeEverySpin) {
         const DisplaySnapshot before = driver.display();
         ASSERT_FALSE(driver.perform(spin).error) << spin;
         staked += visibleCount(before);
-        if (before.boardVisible.at(numberIndex(std::stoi(spin)))) {
+        if (before.boardVisible.test(numberIndex(std::stoi(spin)))) {
             won += 36;
         }
     }

@@ -15,8 +15,7 @@ std::string conversionError(std::string_view text) {
 }
 
 bool boardEmpty(const DisplaySnapshot& display) {
-    return std::none_of(display.boardVisible.begin(), display.boardVisible.end(),
-                        [](bool visible) { return visible; });
+    return display.boardVisible.none();
 }
 
 // Plays lines that must all succeed.
