@@ -5,7 +5,10 @@
 namespace quintaro {
 
 void shiftHistory(History& history) {
-    std::copy_backward(history.begin(), history.end() - 1, history.end());
+    // Slot 0 was written by this coup and is copied on its own: one wide copy
+    // that read it too would have to wait until that write reached the cache.
+    std::copy_backward(history.begin() + 1, history.end() - 1, history.end());
+    history[1] = history[0];
 }
 
 }  // namespace quintaro
