@@ -8,7 +8,6 @@
 // spins change. The helpers below turn a set into a per-number table and
 // back, again without branches.
 
-#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -19,15 +18,9 @@ namespace quintaro {
 
 using NumberBits = std::uint64_t;
 
-inline constexpr NumberBits kAllNumbers = (NumberBits{1} << kNumberCount) - 1;
-
 // The bit of v when v is a number 0..36; no bit for any other value.
 constexpr NumberBits numberBit(std::int32_t v) {
-    // Every other value goes to bit 63, which kAllNumbers drops: a shift
-    // that never exceeds the word, and no branch.
-    constexpr std::uint32_t kDropped = 63;
-    const std::uint32_t shift = std::min(static_cast<std::uint32_t>(v), kDropped);
-    return (NumberBits{1} << shift) & kAllNumbers;
+    return isRouletteNumber(v) ? NumberBits{1} << numberIndex(v) : 0;
 }
 
 namespace detail {
