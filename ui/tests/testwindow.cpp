@@ -115,13 +115,16 @@ void TestWindow::missingChild(const QString& name) {
 
 std::unique_ptr<QObject> answerNextModal(std::function<void(QWidget* modal)> answer) {
     // Polls from the event loop, so it also finds a box opened by exec()
-    // inside the very key press or click that the test is making.
+    // inside the very key press or click that the test is making. It waits
+    // until the box is the active window as well: keys go to the focused
+    // widget of the active window, which under load may for a moment still
+    // be the main window.
     auto poll = std::make_unique<QTimer>();
     poll->setInterval(5);
     QTimer* timer = poll.get();
     QObject::connect(timer, &QTimer::timeout, timer, [timer, answer = std::move(answer)] {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr || !modal->isVisible()) {
+        if (modal == nullptr || !modal->isVisible() || !modal->isActiveWindow()) {
             return;
         }
         timer->stop();
